@@ -1,0 +1,74 @@
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <cstdio>
+
+#include "app/programfolder.h"
+#include "register/velmar.h"
+#include "store/paths.h"
+#include "ui/platform.h"
+#include "ui/qtplatform.h"
+#include "ui/qtprinter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const app::CommandLine command = app::parseCommandLine(arguments);
+    switch (command.action) {
+        case app::CommandLine::Action::Help:
+        case app::CommandLine::Action::Version:
+            print(stdout, command.message);
+            return 0;
+        case app::CommandLine::Action::Error:
+            print(stderr, command.message);
+            return 2;
+        case app::CommandLine::Action::Run:
+            break;
+    }
+    if (!app::displayAvailable(qEnvironmentVariable("QT_QPA_PLATFORM"),
+                               qEnvironmentVariable("DISPLAY"),
+                               qEnvironmentVariable("WAYLAND_DISPLAY"))) {
+        print(stderr, app::noDisplayMessage());
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(u"velmarok"_s);
+    QApplication::setApplicationVersion(QStringLiteral(VELMAROK_VERSION_STRING));
+    QApplication::setDesktopFileName(u"velmarok"_s);
+
+    ui::QtDialogs dialogs;
+    ui::QtShell shell;
+    ui::QtPrinter printer;
+    ui::SystemClock clock;
+    ui::Platform platform{dialogs, shell, printer, clock};
+
+    const QString folder = app::chooseProgramFolder(
+        command.folder, QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QDir().mkpath(folder);
+
+    // One copy of the program per register: a second one would interleave its writes.
+    const app::RegisterLock lock = app::lockRegister(folder);
+    if (!lock.ok()) {
+        print(stderr, lock.message + u'\n');
+        dialogs.message(nullptr, {u"FIGYELEM!"_s, lock.message, ui::Buttons::Ok, ui::Answer::Ok,
+                                  ui::Icon::Exclamation});
+        return 1;
+    }
+
+    reg::Velmar window(platform, store::Paths(folder));
+    window.start();
+    window.show();
+    return QApplication::exec();
+}

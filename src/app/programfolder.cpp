@@ -1,0 +1,93 @@
+#include "app/programfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "store/paths.h"
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine result;
+    for (const QString& argument : arguments) {
+        if (argument == u"--help"_s || argument == u"-h"_s) {
+            result.action = CommandLine::Action::Help;
+            result.message =
+                u"Használat: velmarok [MAPPA]\n"
+                "\n"
+                "Bejövő és kimenő levelek iktatása.\n"
+                "\n"
+                "  MAPPA       a nyilvántartás mappája (Setup.dat, Csoportok.dat és az évek\n"
+                "              mappái); ha nincs megadva, a program mappája, ha ott van\n"
+                "              Setup.dat, különben a felhasználó adatmappája\n"
+                "  --version   a program verziója\n"
+                "  --help      ez a súgó\n"_s;
+            return result;
+        }
+        if (argument == u"--version"_s || argument == u"-v"_s) {
+            result.action = CommandLine::Action::Version;
+            result.message = u"velmarok " VELMAROK_VERSION_STRING "\n"_s;
+            return result;
+        }
+        if (argument.startsWith(u'-')) {
+            result.action = CommandLine::Action::Error;
+            result.message = u"Ismeretlen kapcsoló: %1\nSúgó: velmarok --help\n"_s.arg(argument);
+            return result;
+        }
+        if (!result.folder.isEmpty()) {
+            result.action = CommandLine::Action::Error;
+            result.message = u"Csak egy mappa adható meg.\nSúgó: velmarok --help\n"_s;
+            return result;
+        }
+        result.folder = argument;
+    }
+    if (!result.folder.isEmpty() && !QFileInfo(result.folder).isDir()) {
+        result.action = CommandLine::Action::Error;
+        result.message = u"A megadott mappa nem létezik: %1\n"_s.arg(result.folder);
+    }
+    return result;
+}
+
+QString chooseProgramFolder(const QString& given, const QString& executableFolder,
+                            const QString& userDataFolder) {
+    if (!given.isEmpty()) return QDir(given).absolutePath();
+    const QString portableSetup = store::resolveInFolder(executableFolder, u"Setup.dat");
+    if (QFileInfo(portableSetup).isFile()) return QDir(executableFolder).absolutePath();
+    return QDir(userDataFolder).absolutePath();
+}
+
+bool displayAvailable(const QString& qpaPlatform, const QString& x11Display,
+                      const QString& waylandDisplay) {
+    return !qpaPlatform.isEmpty() || !x11Display.isEmpty() || !waylandDisplay.isEmpty();
+}
+
+RegisterLock lockRegister(const QString& folder) {
+    auto lock = std::make_unique<QLockFile>(folder + u"/velmarok.lock"_s);
+    // A lock left by a copy that crashed is recognised by its process id, never by its age.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) return {std::move(lock), {}};
+    const QString shown = QDir::toNativeSeparators(folder);
+    return {nullptr, lock->error() == QLockFile::LockFailedError
+                         ? lockedMessage(shown)
+                         : lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
+}
+
+QString noDisplayMessage() {
+    return u"A Velmarok ablakos program, de nincs elérhető képernyő (DISPLAY).\n"
+           "Indítsa grafikus felületről, vagy képernyő nélkül így: "
+           "QT_QPA_PLATFORM=offscreen velmarok\n"
+           "Velmarok is a desktop program and found no display to show its window on.\n"_s;
+}
+
+QString lockedMessage(const QString& folder) {
+    return u"A nyilvántartást ebben a mappában már használja a program egy másik példánya:\r\n"
+           "%1\r\n\r\nEgyszerre csak egy példány dolgozhat rajta."_s.arg(folder);
+}
+
+QString lockFailedMessage(const QString& folder, const QString& reason) {
+    return u"A nyilvántartás mappája nem használható:\r\n%1\r\n\r\n%2"_s.arg(folder, reason);
+}
+
+}  // namespace app

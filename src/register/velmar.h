@@ -1,0 +1,175 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <optional>
+
+#include "register/letterlists.h"
+#include "register/state.h"
+#include "store/paths.h"
+#include "ui/platform.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace ui {
+class ClickLabel;
+class ListModel;
+class ReportView;
+}  // namespace ui
+
+namespace reg {
+
+// The main window: the entry area of one letter, the search frame and the three letter lists.
+// Every control carries its name as its objectName, so tests and assistive technology find
+// it. The window reads its controls, calls the register's logic and writes the controls back.
+class Velmar : public QMainWindow {
+    Q_OBJECT
+public:
+    Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent = nullptr);
+    ~Velmar() override;
+
+    // Start-up: centre, set the height, today's date, read the settings, paint the colours,
+    // set the sort direction, fill the lists; then the activation sequence.
+    void start();
+    // Runs every time the window becomes active again: refills the group box.
+    void activate();
+
+    // Refills the three letter lists from the year's letter file, sorts them and selects
+    // their last (or first) rows.
+    void beolvas();
+
+    const store::Paths& paths() const { return paths_; }
+    ui::Platform& platform() { return platform_; }
+    RegisterState& state() { return state_; }
+
+    // The date picker's value (days since 1899-12-30) and year.
+    double pickerValue() const;
+    int pickerYear() const;
+    void setPickerValue(double value);
+    // The present moment as a date value.
+    double nowValue() const;
+
+    // Live changes from the settings window.
+    void applyWindowColor(const QColor& color);
+    void applyLetterListColor(const QColor& color, bool allLists);
+    void applyPartnerListColor(const QColor& color, bool bothLists);
+    void setLetterListOrder(Qt::SortOrder order);
+
+private:
+    // Building the window (velmar.cpp).
+    void buildMenu();
+    QWidget* buildEntryArea();
+    QWidget* buildPickLists();
+    QWidget* buildSearchFrame();
+    QWidget* buildListTabs();
+    void buildHiddenArea(QWidget* central);
+    void connectHandlers();
+    void load();
+    void applyStoredColors();
+    void resizeEvent(QResizeEvent* event) override;
+
+    // Lists (velmar_lists.cpp).
+    void fillLists(LetterRows rows, std::optional<QString> listYear);
+    void sortAndSelectAfterFill();
+    ui::ListModel* letterModel(LetterList list) const;
+    ui::ReportView* letterView(LetterList list) const;
+    QString letterFileOfLists() const;
+    void onLetterRowClicked(LetterList list, int row);
+    void onLetterDoubleClicked(int row);
+    void onLetterHeaderClicked(LetterList list, int column);
+    void onClientRowClicked(int row);
+    void onHandlerRowClicked(int row);
+    void onGroupChosen();
+    void onPickerChanged();
+    void onCaptionDoubleClicked();
+    void uncheckDirections();
+
+    // Documents (velmar_documents.cpp).
+    void openDocument();
+
+    ui::Platform& platform_;
+    store::Paths paths_;
+    RegisterState state_;
+    bool iranyValasztasAktiv_ = false;
+    // The year folder the lists were filled from, when a search took it from the search date
+    // field instead of the picker; selection reads the letters from there.
+    std::optional<QString> listYear_;
+
+    // Menu.
+    QAction* mnuKilep_ = nullptr;
+    QAction* mnuCsopFelvetel_ = nullptr;
+    QAction* mnuSetup_ = nullptr;
+    QAction* mnuMentes_ = nullptr;
+    QAction* mnuMentMost_ = nullptr;
+    QAction* mnuBetoltes_ = nullptr;
+    QAction* mnuNevjegy_ = nullptr;
+    QAction* mnuPrint_ = nullptr;
+    QAction* mnuPrintBeKi_ = nullptr;
+    QAction* mnuPrintBe_ = nullptr;
+    QAction* mnuPrintKi_ = nullptr;
+    QAction* mnuExcel_ = nullptr;
+
+    // Entry area.
+    QWidget* mainArea_ = nullptr;
+    QDateTimeEdit* DTPicker1_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QRadioButton* Option1_[2] = {};
+    QButtonGroup* directions_ = nullptr;
+    QComboBox* cmbCsoportok_ = nullptr;
+    QLabel* lbJel_ = nullptr;
+    QLineEdit* txtSorszam1_ = nullptr;
+    QLineEdit* txtSorszam2_ = nullptr;
+    QLineEdit* txtSorszam_ = nullptr;
+    QLineEdit* txtKitolKinek_ = nullptr;
+    QLineEdit* txtUgyfelszam_ = nullptr;
+    QPlainTextEdit* txtLevelTargya_ = nullptr;
+    QLabel* lbHossz_ = nullptr;
+    QLineEdit* txUgyintezo_ = nullptr;
+    ui::ReportView* ListView2_ = nullptr;
+    ui::ReportView* ListView3_ = nullptr;
+    ui::ListModel* clientModel_ = nullptr;
+    ui::ListModel* handlerModel_ = nullptr;
+    QCheckBox* chkMellekletKerdes_ = nullptr;
+    QCheckBox* chkRogzitKerdes_ = nullptr;
+    QPushButton* cmdRogzit_ = nullptr;
+    QPushButton* cmdModosit_ = nullptr;
+    QPushButton* cmdTorles_ = nullptr;
+    ui::ClickLabel* Label1_[12] = {};
+
+    // Search frame.
+    QGroupBox* Frame2_ = nullptr;
+    QPushButton* Command1_[8] = {};
+    QLineEdit* txtDatum_ = nullptr;
+    QLabel* Label2_ = nullptr;
+
+    // Letter lists.
+    QTabWidget* SSTab1_ = nullptr;
+    ui::ReportView* ListView1_ = nullptr;
+    ui::ReportView* ListView4_ = nullptr;
+    ui::ReportView* ListView5_ = nullptr;
+    ui::ListModel* allModel_ = nullptr;
+    ui::ListModel* incomingModel_ = nullptr;
+    ui::ListModel* outgoingModel_ = nullptr;
+
+    // Below the visible client area: the counter maintenance boxes and the document buttons
+    // that other operations press.
+    QWidget* hiddenArea_ = nullptr;
+    QLineEdit* Text1_ = nullptr;
+    QLineEdit* Text2_ = nullptr;
+    QPushButton* cmdLevelek_ = nullptr;
+    QPushButton* cmdKiLevelek_ = nullptr;
+    QPushButton* cmdKiLevelStart_ = nullptr;
+};
+
+}  // namespace reg

@@ -1,0 +1,27 @@
+// The document linked to a letter: opening it with the desktop's default application.
+
+#include "register/documents.h"
+#include "register/velmar.h"
+#include "ui/platform.h"
+
+using namespace Qt::StringLiterals;
+
+namespace reg {
+
+// The path stored between double quotes, without them.
+QString unquotedPath(const QString& quoted) {
+    if (quoted.size() >= 2 && quoted.startsWith(u'"') && quoted.endsWith(u'"'))
+        return quoted.mid(1, quoted.size() - 2);
+    return quoted.startsWith(u'"') ? quoted.mid(1) : quoted;
+}
+
+void Velmar::openDocument() {
+    const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
+    if (path.isEmpty()) return;  // nothing to hand over
+    if (platform_.shell.openDocument(path)) return;
+    platform_.dialogs.message(
+        this, {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,
+               ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+}
+
+}  // namespace reg

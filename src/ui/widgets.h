@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+class QAbstractItemView;
+class QWidget;
+
+// Small widget helpers shared by the windows.
+namespace ui {
+
+// Sizes in twips (1/1440 inch): 15 twips are one pixel at 96 dpi; scaled with the screen.
+int twipsToPixels(int twips);
+
+// Paints a widget's background (window, frame, label, option button, check box). The text
+// turns white on a dark background so that captions stay readable on the stored colours.
+void setBackground(QWidget* widget, const QColor& color);
+// Paints the background of a list's rows.
+void setListBackground(QAbstractItemView* view, const QColor& color);
+
+// Centres a top-level window on the screen it will show on.
+void centreOnScreen(QWidget* window);
+
+// A label with click, double-click and mouse-move events.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+}  // namespace ui

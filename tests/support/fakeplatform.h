@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "ui/platform.h"
+
+// Test doubles of the platform layer. Every box, dialog, document and printed line is
+// logged with all its properties; answers come from a script, and a box that appears with no
+// scripted answer fails the running test.
+namespace testing {
+
+class FakeDialogs final : public ui::Dialogs {
+public:
+    struct Input {
+        QString title, prompt, defaultText;
+    };
+
+    // Scripted answers, used in order.
+    void answerMessage(ui::Answer answer) { messageAnswers.enqueue(answer); }
+    void answerInput(std::optional<QString> answer) { inputAnswers.enqueue(std::move(answer)); }
+    void answerOpenFile(const QString& path) { fileAnswers.enqueue(path); }
+    void answerColor(std::optional<QColor> color) { colorAnswers.enqueue(std::move(color)); }
+    // Drives the next modal window while it is "open"; when it returns the window counts as
+    // closed.
+    void onModal(std::function<void(QDialog&)> handler) { modalHandlers.enqueue(std::move(handler)); }
+
+    // True when every scripted answer was used.
+    bool scriptUsed() const;
+
+    // What was shown, in order.
+    QList<ui::Message> messages;
+    QList<Input> inputs;
+    QList<ui::FileRequest> fileRequests;
+    QList<QColor> colorRequests;
+    QStringList modalWindows;  // objectNames of the windows shown modally
+    int beeps = 0;
+
+    ui::Answer message(QWidget* parent, const ui::Message& message) override;
+    std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
+                                 const QString& defaultText) override;
+    QString openFile(QWidget* parent, const ui::FileRequest& request) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void showModal(QDialog& dialog) override;
+    void beep() override { ++beeps; }
+
+private:
+    QQueue<ui::Answer> messageAnswers;
+    QQueue<std::optional<QString>> inputAnswers;
+    QQueue<QString> fileAnswers;
+    QQueue<std::optional<QColor>> colorAnswers;
+    QQueue<std::function<void(QDialog&)>> modalHandlers;
+};
+
+class FakeShell final : public ui::Shell {
+public:
+    bool openDocument(const QString& path) override;
+    bool openAddress(const QString& address) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+
+    bool succeed = true;  // what the shell reports
+    QStringList documents;
+    QStringList addresses;
+    QList<QStringList> programs;  // program followed by its arguments
+};
+
+// One call on the print surface.
+struct PrintCall {
+    enum class Kind { Orientation, Font, Text, Line, NewPage, End } kind = Kind::Text;
+    int page = 1;  // the page the call was made on
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    QString text;  // the text, or the font family
+    double pointSize = 0;
+    bool bold = false;
+    ui::Orientation orientation = ui::Orientation::Portrait;
+};
+
+class RecordingSurface final : public ui::PrintSurface {
+public:
+    explicit RecordingSurface(QList<PrintCall>* calls) : calls_(calls) {}
+    void setOrientation(ui::Orientation orientation) override;
+    void setFont(const QString& family, double pointSize, bool bold) override;
+    void drawText(double x, double y, const QString& text) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    int pageNumber() const override { return page_; }
+    void newPage() override;
+    bool end() override;
+
+    bool succeed = true;
+
+private:
+    QList<PrintCall>* calls_;
+    int page_ = 1;
+};
+
+class RecordingPrinter final : public ui::Printer {
+public:
+    std::unique_ptr<ui::PrintSurface> begin(QWidget* parent, const QString& name) override;
+
+    bool available = true;     // false: no printer can be used
+    bool endSucceeds = true;   // what the surfaces' end() reports
+    QStringList documentNames;
+    std::deque<QList<PrintCall>> documents;  // the calls of every document begun
+};
+
+class FixedClock final : public ui::Clock {
+public:
+    QDateTime now() const override { return value; }
+    QDateTime value{QDate(2024, 6, 14), QTime(10, 30)};
+};
+
+// The four doubles together.
+class TestPlatform {
+public:
+    FakeDialogs dialogs;
+    FakeShell shell;
+    RecordingPrinter printer;
+    FixedClock clock;
+    ui::Platform platform{dialogs, shell, printer, clock};
+};
+
+}  // namespace testing

@@ -22,7 +22,8 @@ void print(FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     const app::CommandLine command = app::parseCommandLine(arguments);
     switch (command.action) {
         case app::CommandLine::Action::Help:
@@ -53,9 +54,9 @@ int main(int argc, char** argv) {
     ui::SystemClock clock;
     ui::Platform platform{dialogs, shell, printer, clock};
 
-    const QString folder = app::chooseProgramFolder(
-        command.folder, QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString folder =
+        app::chooseProgramFolder(command.folder, QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir().mkpath(folder);
 
     // One copy of the program per register: a second one would interleave its writes.

@@ -52,9 +52,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 QString chooseProgramFolder(const QString& given, const QString& executableFolder,
                             const QString& userDataFolder) {
-    if (!given.isEmpty()) return QDir(given).absolutePath();
+    if (!given.isEmpty())
+        return QDir(given).absolutePath();
     const QString portableSetup = store::resolveInFolder(executableFolder, u"Setup.dat");
-    if (QFileInfo(portableSetup).isFile()) return QDir(executableFolder).absolutePath();
+    if (QFileInfo(portableSetup).isFile())
+        return QDir(executableFolder).absolutePath();
     return QDir(userDataFolder).absolutePath();
 }
 
@@ -67,7 +69,8 @@ RegisterLock lockRegister(const QString& folder) {
     auto lock = std::make_unique<QLockFile>(folder + u"/velmarok.lock"_s);
     // A lock left by a copy that crashed is recognised by its process id, never by its age.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) return {std::move(lock), {}};
+    if (lock->tryLock(0))
+        return {std::move(lock), {}};
     const QString shown = QDir::toNativeSeparators(folder);
     return {nullptr, lock->error() == QLockFile::LockFailedError
                          ? lockedMessage(shown)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QLockFile>
+#include <QString>
 #include <QStringList>
 #include <memory>
 

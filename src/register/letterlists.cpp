@@ -14,13 +14,13 @@ int recColumn(LetterList list) {
 QList<ui::ListColumn> letterColumns(LetterList list) {
     if (list == LetterList::All) {
         return {
-            {u"Dátum"_s, 1000, false},       {u"Cs"_s, 600, true},
-            {u"No"_s, 600, true},            {u"Bejövő"_s, 1000, false},
-            {u"Cs"_s, 600, true},            {u"No"_s, 600, true},
-            {u"Kimenő"_s, 1000, false},      {u"Kitől/Kinek"_s, 3500, false},
-            {u"Ügyfélszám"_s, 1000, true},   {u"Levél tárgya"_s, 5500, false},
-            {u"Ügyintéző"_s, 2700, false},   {u"rec"_s, 800, true},
-            {u"BeNum"_s, 800, true},         {u"KiNum"_s, 800, true},
+            {u"Dátum"_s, 1000, false},     {u"Cs"_s, 600, true},
+            {u"No"_s, 600, true},          {u"Bejövő"_s, 1000, false},
+            {u"Cs"_s, 600, true},          {u"No"_s, 600, true},
+            {u"Kimenő"_s, 1000, false},    {u"Kitől/Kinek"_s, 3500, false},
+            {u"Ügyfélszám"_s, 1000, true}, {u"Levél tárgya"_s, 5500, false},
+            {u"Ügyintéző"_s, 2700, false}, {u"rec"_s, 800, true},
+            {u"BeNum"_s, 800, true},       {u"KiNum"_s, 800, true},
         };
     }
     return {
@@ -37,7 +37,8 @@ QList<ui::ListColumn> letterColumns(LetterList list) {
 }
 
 QString serialCell(qint16 sorszam, bool blankAsSpace) {
-    if (sorszam == store::kBlankSerial && blankAsSpace) return u" "_s;
+    if (sorszam == store::kBlankSerial && blankAsSpace)
+        return u" "_s;
     return QString::number(sorszam).rightJustified(4, u' ');
 }
 
@@ -56,9 +57,12 @@ QByteArrayView LetterRows::record(int index) const {
 
 const std::vector<int>& LetterRows::rows(LetterList list) const {
     switch (list) {
-        case LetterList::Incoming: return incoming;
-        case LetterList::Outgoing: return outgoing;
-        case LetterList::All: break;
+        case LetterList::Incoming:
+            return incoming;
+        case LetterList::Outgoing:
+            return outgoing;
+        case LetterList::All:
+            break;
     }
     return all;
 }
@@ -74,7 +78,8 @@ LetterRows allLetters(QByteArray records, bool blankAsSpace) {
     rows.blankAsSpace = blankAsSpace;
     const int count = rows.recordCount();
     rows.all.reserve(size_t(count));
-    for (int i = 0; i < count; ++i) rows.add(i);
+    for (int i = 0; i < count; ++i)
+        rows.add(i);
     return rows;
 }
 
@@ -83,8 +88,10 @@ namespace {
 // The serial as this style writes it; the blank serial of a past picker date is a space
 // in a reload and an empty cell in a search.
 QString serialText(const LetterRows& rows, qint16 sorszam) {
-    if (rows.style == CellStyle::Reload) return serialCell(sorszam, rows.blankAsSpace);
-    if (sorszam == store::kBlankSerial && rows.blankAsSpace) return {};
+    if (rows.style == CellStyle::Reload)
+        return serialCell(sorszam, rows.blankAsSpace);
+    if (sorszam == store::kBlankSerial && rows.blankAsSpace)
+        return {};
     return QString::number(sorszam);
 }
 
@@ -95,35 +102,60 @@ QString letterCell(const LetterRows& rows, LetterList list, int index, int colum
     const QString none = rows.style == CellStyle::Reload ? u" "_s : QString();
     if (list != LetterList::All) {
         switch (column) {
-            case 0: return ui::shortDate(letter.Datum());
-            case 1: return letter.Elotag();
-            case 2: return serialText(rows, letter.Sorszam());
-            case 3: return store::trimmed(letter.Evszam());
-            case 4: return store::trimmed(letter.KitolKinek());
-            case 5: return QString::number(letter.Ugyfelszam());
-            case 6: return store::trimmed(letter.LevelTargya());
-            case 7: return store::trimmed(letter.Ugyintezo());
-            case 8: return recordNumberCell(index + 1);
-            default: return {};
+            case 0:
+                return ui::shortDate(letter.Datum());
+            case 1:
+                return letter.Elotag();
+            case 2:
+                return serialText(rows, letter.Sorszam());
+            case 3:
+                return store::trimmed(letter.Evszam());
+            case 4:
+                return store::trimmed(letter.KitolKinek());
+            case 5:
+                return QString::number(letter.Ugyfelszam());
+            case 6:
+                return store::trimmed(letter.LevelTargya());
+            case 7:
+                return store::trimmed(letter.Ugyintezo());
+            case 8:
+                return recordNumberCell(index + 1);
+            default:
+                return {};
         }
     }
     const bool in = letter.incoming();
     switch (column) {
-        case 0: return ui::shortDate(letter.Datum());
-        case 1: return in ? letter.Elotag() : none;
-        case 2: return in ? serialText(rows, letter.Sorszam()) : none;
-        case 3: return in ? store::trimmed(letter.Evszam()) : u"-"_s;
-        case 4: return in ? none : letter.Elotag();
-        case 5: return in ? none : serialText(rows, letter.Sorszam());
-        case 6: return in ? u"-"_s : store::trimmed(letter.Evszam());
-        case 7: return store::trimmed(letter.KitolKinek());
-        case 8: return QString::number(letter.Ugyfelszam());
-        case 9: return store::trimmed(letter.LevelTargya());
-        case 10: return store::trimmed(letter.Ugyintezo());
-        case 11: return recordNumberCell(index + 1);
-        case 12: return in ? QString::number(letter.Num()) : none;
-        case 13: return in ? none : QString::number(letter.Num());
-        default: return {};
+        case 0:
+            return ui::shortDate(letter.Datum());
+        case 1:
+            return in ? letter.Elotag() : none;
+        case 2:
+            return in ? serialText(rows, letter.Sorszam()) : none;
+        case 3:
+            return in ? store::trimmed(letter.Evszam()) : u"-"_s;
+        case 4:
+            return in ? none : letter.Elotag();
+        case 5:
+            return in ? none : serialText(rows, letter.Sorszam());
+        case 6:
+            return in ? u"-"_s : store::trimmed(letter.Evszam());
+        case 7:
+            return store::trimmed(letter.KitolKinek());
+        case 8:
+            return QString::number(letter.Ugyfelszam());
+        case 9:
+            return store::trimmed(letter.LevelTargya());
+        case 10:
+            return store::trimmed(letter.Ugyintezo());
+        case 11:
+            return recordNumberCell(index + 1);
+        case 12:
+            return in ? QString::number(letter.Num()) : none;
+        case 13:
+            return in ? none : QString::number(letter.Num());
+        default:
+            return {};
     }
 }
 

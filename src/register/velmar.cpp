@@ -41,8 +41,10 @@ W* named(W* widget, const QString& name) {
 
 QLineEdit* lineEdit(const QString& name, int maxLength = 0, const QString& tip = {}) {
     auto* edit = named(new QLineEdit, name);
-    if (maxLength > 0) edit->setMaxLength(maxLength);
-    if (!tip.isEmpty()) edit->setToolTip(tip);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    if (!tip.isEmpty())
+        edit->setToolTip(tip);
     return edit;
 }
 
@@ -51,7 +53,8 @@ void label(QLabel* caption, QWidget* buddy) {
     caption->setBuddy(buddy);
     QString name = caption->text();
     name.remove(u'&');
-    if (name.endsWith(u':')) name.chop(1);
+    if (name.endsWith(u':'))
+        name.chop(1);
     buddy->setAccessibleName(name);
 }
 
@@ -132,10 +135,10 @@ QWidget* Velmar::buildEntryArea() {
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    const QStringList captions = {u"Dátum:"_s,     u"Iktatószám:"_s, u"Kinek/Kitől"_s,
-                                  u"Levél tárgya:"_s, u"Ügyfélszám:"_s, u"KI"_s,
-                                  u"Be"_s,          u"Csoportok:"_s,  u"Ügyintéző:"_s,
-                                  u"Cs:"_s,         u"Szám:"_s,       u"Év/xxx:"_s};
+    const QStringList captions = {
+        u"Dátum:"_s,      u"Iktatószám:"_s, u"Kinek/Kitől"_s, u"Levél tárgya:"_s,
+        u"Ügyfélszám:"_s, u"KI"_s,          u"Be"_s,          u"Csoportok:"_s,
+        u"Ügyintéző:"_s,  u"Cs:"_s,         u"Szám:"_s,       u"Év/xxx:"_s};
     for (int i = 0; i < 12; ++i) {
         Label1_[i] = named(new ui::ClickLabel(captions[i]), u"Label1_%1"_s.arg(i));
     }
@@ -158,7 +161,8 @@ QWidget* Velmar::buildEntryArea() {
     frame1Layout->setContentsMargins(6, 2, 6, 2);
     frame1Layout->addWidget(Option1_[0]);
     frame1Layout->addWidget(Option1_[1]);
-    for (QRadioButton* option : Option1_) option->setEnabled(false);
+    for (QRadioButton* option : Option1_)
+        option->setEnabled(false);
 
     cmbCsoportok_ = named(new QComboBox, u"cmbCsoportok"_s);
     cmbCsoportok_->setMinimumContentsLength(20);
@@ -186,7 +190,8 @@ QWidget* Velmar::buildEntryArea() {
     txUgyintezo_ = lineEdit(u"txUgyintezo"_s, 30);
     label(Label1_[8], txUgyintezo_);
 
-    chkMellekletKerdes_ = named(new QCheckBox(u"Rákérdezés mellékletre."_s), u"chkMellekletKerdes"_s);
+    chkMellekletKerdes_ =
+        named(new QCheckBox(u"Rákérdezés mellékletre."_s), u"chkMellekletKerdes"_s);
     chkRogzitKerdes_ = named(new QCheckBox(u"Rákérdezés rögzítésre."_s), u"chkRogzitKerdes"_s);
     chkMellekletKerdes_->setChecked(true);
     chkRogzitKerdes_->setChecked(true);
@@ -213,7 +218,8 @@ QWidget* Velmar::buildEntryArea() {
     grid->addWidget(Label1_[1], 2, 0);
     auto* numberCaptions = new QHBoxLayout;
     auto* numberBoxes = new QHBoxLayout;
-    for (int i : {9, 10, 11}) numberCaptions->addWidget(Label1_[i], i == 11 ? 2 : 1);
+    for (int i : {9, 10, 11})
+        numberCaptions->addWidget(Label1_[i], i == 11 ? 2 : 1);
     numberBoxes->addWidget(txtSorszam1_, 1);
     numberBoxes->addWidget(txtSorszam2_, 1);
     numberBoxes->addWidget(txtSorszam_, 2);
@@ -272,17 +278,18 @@ QWidget* Velmar::buildSearchFrame() {
     grid->addWidget(Label2_, 0, 0);
     grid->addWidget(txtDatum_, 0, 1, 1, 2);
 
-    const QStringList captions = {u"Dátum szerint"_s,      u"Sorszám szerint"_s,
-                                  u"Kinek/Kitől szerint"_s, u"Ügyfélszám szerint"_s,
+    const QStringList captions = {u"Dátum szerint"_s,        u"Sorszám szerint"_s,
+                                  u"Kinek/Kitől szerint"_s,  u"Ügyfélszám szerint"_s,
                                   u"Levél tárgya szerint"_s, u"Csoport szerint"_s,
-                                  u"Teljes lista"_s,       u"Ügyintéző szerint"_s};
+                                  u"Teljes lista"_s,         u"Ügyintéző szerint"_s};
     for (int i = 0; i < 8; ++i) {
         Command1_[i] = named(new QPushButton(captions[i]), u"Command1_%1"_s.arg(i));
         Command1_[i]->setEnabled(false);  // the searches are not part of the program yet
     }
     // Three rows: date, serial, correspondent; client number, subject, group; handler, all.
     const int layoutOrder[8][2] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}, {3, 0}};
-    for (int i = 0; i < 8; ++i) grid->addWidget(Command1_[i], layoutOrder[i][0], layoutOrder[i][1]);
+    for (int i = 0; i < 8; ++i)
+        grid->addWidget(Command1_[i], layoutOrder[i][0], layoutOrder[i][1]);
     grid->setRowStretch(4, 1);
     return Frame2_;
 }
@@ -317,9 +324,9 @@ void Velmar::buildHiddenArea(QWidget* central) {
     cmdLevelek_ = named(new QPushButton(u"&Bejövő levelek"_s), u"cmdLevelek"_s);
     cmdKiLevelek_ = named(new QPushButton(u"Command3"_s), u"cmdKiLevelek"_s);
     cmdKiLevelStart_ = named(new QPushButton(u"Kilevelek"_s), u"cmdKiLevelStart"_s);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1_[5], Text1_, Label1_[6], Text2_,
-                                                      cmdLevelek_, cmdKiLevelek_,
-                                                      cmdKiLevelStart_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1_[5], Text1_, Label1_[6], Text2_, cmdLevelek_,
+                                         cmdKiLevelek_, cmdKiLevelStart_}) {
         layout->addWidget(w);
         // Out of sight, out of the Tab order: only the program presses these.
         w->setFocusPolicy(w == Text1_ || w == Text2_ ? Qt::ClickFocus : Qt::NoFocus);
@@ -348,11 +355,13 @@ void Velmar::load() {
     DTPicker1_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
     state_.munkaEv = pickerYear();
     // 4. The settings.
-    state_.settings = store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
+    state_.settings =
+        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
     // 5. The stored colours.
     applyStoredColors();
     // 6. The all-letters list's direction; the other two keep theirs.
-    allModel_->setSortOrder(state_.settings.Rendezes == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    allModel_->setSortOrder(state_.settings.Rendezes == 1 ? Qt::DescendingOrder
+                                                          : Qt::AscendingOrder);
     // 7. The year's letters.
     beolvas();
     // 8.
@@ -365,10 +374,12 @@ void Velmar::activate() {
         store::readAllRecords<store::CsoportRekord>(paths_.programFile(store::files::Csoportok));
     if (groups.empty()) {
         // Without groups a letter is numbered without one: both directions are open.
-        for (QRadioButton* option : Option1_) option->setEnabled(true);
+        for (QRadioButton* option : Option1_)
+            option->setEnabled(true);
         uncheckDirections();
     }
-    for (const auto& group : groups) cmbCsoportok_->addItem(store::trimmed(group.Nev));
+    for (const auto& group : groups)
+        cmbCsoportok_->addItem(store::trimmed(group.Nev));
     cmbCsoportok_->setCurrentIndex(-1);
 }
 
@@ -380,10 +391,13 @@ void Velmar::applyStoredColors() {
 
 void Velmar::applyWindowColor(const QColor& color) {
     ui::setBackground(centralWidget(), color);
-    std::vector<QWidget*> painted = {Frame1_, Frame2_, Label2_, lbJel_, lbHossz_, Option1_[0],
-                                     Option1_[1], chkMellekletKerdes_, chkRogzitKerdes_};
-    for (int i = 0; i <= 8; ++i) painted.push_back(Label1_[i]);
-    for (QWidget* w : painted) ui::setBackground(w, color);
+    std::vector<QWidget*> painted = {Frame1_,         Frame2_,     Label2_,     lbJel_,
+                                     lbHossz_,        Option1_[0], Option1_[1], chkMellekletKerdes_,
+                                     chkRogzitKerdes_};
+    for (int i = 0; i <= 8; ++i)
+        painted.push_back(Label1_[i]);
+    for (QWidget* w : painted)
+        ui::setBackground(w, color);
 }
 
 void Velmar::applyLetterListColor(const QColor& color, bool allLists) {
@@ -396,11 +410,13 @@ void Velmar::applyLetterListColor(const QColor& color, bool allLists) {
 
 void Velmar::applyPartnerListColor(const QColor& color, bool bothLists) {
     ui::setListBackground(ListView2_, color);
-    if (bothLists) ui::setListBackground(ListView3_, color);
+    if (bothLists)
+        ui::setListBackground(ListView3_, color);
 }
 
 void Velmar::setLetterListOrder(Qt::SortOrder order) {
-    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_}) model->setSortOrder(order);
+    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_})
+        model->setSortOrder(order);
 }
 
 double Velmar::pickerValue() const {
@@ -414,7 +430,8 @@ int Velmar::pickerYear() const {
 
 void Velmar::setPickerValue(double value) {
     const store::DateParts parts = store::dateFromOle(value);
-    if (parts.date.isValid()) DTPicker1_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
+    if (parts.date.isValid())
+        DTPicker1_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
 }
 
 double Velmar::nowValue() const {
@@ -424,7 +441,8 @@ double Velmar::nowValue() const {
 
 void Velmar::uncheckDirections() {
     directions_->setExclusive(false);
-    for (QRadioButton* option : Option1_) option->setChecked(false);
+    for (QRadioButton* option : Option1_)
+        option->setChecked(false);
     directions_->setExclusive(true);
 }
 

@@ -48,6 +48,12 @@ public:
     // Refills the three letter lists from the year's letter file, sorts them and selects
     // their last (or first) rows.
     void beolvas();
+    // Focuses the all-letters list, sorts it by each of `columns` in turn (in its direction)
+    // and selects its last row, as the End key does.
+    void jumpToLastRow(std::initializer_list<int> columns);
+    // Unchecks both directions and empties the correspondent, client number, subject and
+    // year part fields, ready for the next letter.
+    void clearEntryFields();
 
     const store::Paths& paths() const { return paths_; }
     ui::Platform& platform() { return platform_; }

@@ -17,11 +17,14 @@ QString unquotedPath(const QString& quoted) {
 
 void Velmar::openDocument() {
     const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
-    if (path.isEmpty()) return;  // nothing to hand over
-    if (platform_.shell.openDocument(path)) return;
+    if (path.isEmpty())
+        return;  // nothing to hand over
+    if (platform_.shell.openDocument(path))
+        return;
     platform_.dialogs.message(
-        this, {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,
-               ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        this,
+        {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,
+         ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
 }
 
 }  // namespace reg

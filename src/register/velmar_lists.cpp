@@ -22,18 +22,24 @@ namespace reg {
 
 ui::ListModel* Velmar::letterModel(LetterList list) const {
     switch (list) {
-        case LetterList::Incoming: return incomingModel_;
-        case LetterList::Outgoing: return outgoingModel_;
-        case LetterList::All: break;
+        case LetterList::Incoming:
+            return incomingModel_;
+        case LetterList::Outgoing:
+            return outgoingModel_;
+        case LetterList::All:
+            break;
     }
     return allModel_;
 }
 
 ui::ReportView* Velmar::letterView(LetterList list) const {
     switch (list) {
-        case LetterList::Incoming: return ListView4_;
-        case LetterList::Outgoing: return ListView5_;
-        case LetterList::All: break;
+        case LetterList::Incoming:
+            return ListView4_;
+        case LetterList::Outgoing:
+            return ListView5_;
+        case LetterList::All:
+            break;
     }
     return ListView1_;
 }
@@ -71,7 +77,8 @@ void Velmar::sortAndSelectAfterFill() {
     // Incoming and outgoing lists by serial, then the all-letters list by record number,
     // incoming serial and outgoing serial: incoming letters by number, then outgoing ones.
     const bool ascending = allModel_->sortOrder() == Qt::AscendingOrder;
-    if (ascending) ListView1_->setFocus(Qt::OtherFocusReason);
+    if (ascending)
+        ListView1_->setFocus(Qt::OtherFocusReason);
     for (LetterList list : {LetterList::Incoming, LetterList::Outgoing}) {
         letterModel(list)->sortByColumn(kIncomingSerialColumn);
         letterView(list)->selectLastRow();
@@ -84,6 +91,21 @@ void Velmar::sortAndSelectAfterFill() {
     } else {
         ListView1_->selectFirstRow();
     }
+}
+
+void Velmar::jumpToLastRow(std::initializer_list<int> columns) {
+    ListView1_->setFocus(Qt::OtherFocusReason);
+    for (int column : columns)
+        allModel_->sortByColumn(column);
+    ListView1_->selectLastRow();
+}
+
+void Velmar::clearEntryFields() {
+    uncheckDirections();
+    txtKitolKinek_->clear();
+    txtUgyfelszam_->clear();
+    txtLevelTargya_->clear();
+    txtSorszam_->clear();
 }
 
 void Velmar::onLetterHeaderClicked(LetterList list, int column) {
@@ -145,15 +167,16 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
 void Velmar::onLetterDoubleClicked(int /*row*/) {
     // The row was selected by the click before, so KijeloltLevel names its letter.
     const QString year = listYear_ ? *listYear_ : QString::number(pickerYear());
-    const auto document = store::readAllRecords<store::IratRekord>(
-        paths_.yearFile(year, store::files::KiIrat));
+    const auto document =
+        store::readAllRecords<store::IratRekord>(paths_.yearFile(year, store::files::KiIrat));
     store::IratRekord irat;
     if (state_.kijeloltLevel >= 1 && size_t(state_.kijeloltLevel) <= document.size()) {
         irat = document[size_t(state_.kijeloltLevel - 1)];
     }
     state_.aktIratNev = store::trimmed(irat.IratNev);
     state_.aktIratUtvonal = store::trimmed(irat.IratUtvonal);
-    if (!state_.aktIratNev.isEmpty()) cmdKiLevelStart_->click();
+    if (!state_.aktIratNev.isEmpty())
+        cmdKiLevelStart_->click();
 }
 
 void Velmar::onClientRowClicked(int row) {
@@ -166,7 +189,8 @@ void Velmar::onHandlerRowClicked(int row) {
 }
 
 void Velmar::onGroupChosen() {
-    for (QRadioButton* option : Option1_) option->setEnabled(true);
+    for (QRadioButton* option : Option1_)
+        option->setEnabled(true);
     uncheckDirections();
     txtSorszam_->clear();
     const QString name = cmbCsoportok_->currentText();
@@ -190,8 +214,10 @@ void Velmar::onCaptionDoubleClicked() {
         const std::optional<double> value = ui::leadingNumber(box->text());
         return value ? ui::toInt16(*value).value_or(current) : current;
     };
-    store::RecordFile file(paths_.yearFile(pickerYear(), store::files::Num), store::NumRekord::Size);
-    if (!file.isOpen()) return;
+    store::RecordFile file(paths_.yearFile(pickerYear(), store::files::Num),
+                           store::NumRekord::Size);
+    if (!file.isOpen())
+        return;
     store::NumRekord num = file.read<store::NumRekord>(1);
     num.BeNum = counter(Text2_, num.BeNum);
     num.KiNum = counter(Text1_, num.KiNum);

@@ -14,7 +14,8 @@ constexpr qint64 kMsPerDay = 86'400'000;
 }  // namespace
 
 DateParts dateFromOle(double value) {
-    if (!std::isfinite(value) || value <= kMin - 1 || value >= kMax) return {};
+    if (!std::isfinite(value) || value <= kMin - 1 || value >= kMax)
+        return {};
     double whole = std::trunc(value);
     qint64 ms = std::llround(std::fabs(value - whole) * double(kMsPerDay));
     if (ms >= kMsPerDay) {  // rounding reached the next midnight
@@ -22,12 +23,14 @@ DateParts dateFromOle(double value) {
         whole += value < 0 ? -1 : 1;
     }
     const QDate date = kEpoch.addDays(qint64(whole));
-    if (!date.isValid() || date.year() > 9999) return {};
+    if (!date.isValid() || date.year() > 9999)
+        return {};
     return {date, QTime::fromMSecsSinceStartOfDay(int(ms))};
 }
 
 double oleFromDate(QDate date, QTime time) {
-    if (!date.isValid()) return 0;
+    if (!date.isValid())
+        return 0;
     const double days = double(kEpoch.daysTo(date));
     const double fraction = time.isValid() ? time.msecsSinceStartOfDay() / double(kMsPerDay) : 0;
     return days >= 0 ? days + fraction : days - fraction;

@@ -7,19 +7,23 @@ namespace store {
 
 QString resolveInFolder(const QString& folder, QStringView name) {
     const QString exact = folder + u'/' + name;
-    if (QFileInfo::exists(exact)) return exact;
+    if (QFileInfo::exists(exact))
+        return exact;
     const QDir dir(folder);
-    if (!dir.exists()) return exact;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                              QDir::NoDotAndDotDot);
+    if (!dir.exists())
+        return exact;
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder + u'/' + entry;
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + u'/' + entry;
     }
     return exact;
 }
 
 Paths::Paths(QString programFolder) : programFolder_(std::move(programFolder)) {
-    while (programFolder_.size() > 1 && programFolder_.endsWith(u'/')) programFolder_.chop(1);
+    while (programFolder_.size() > 1 && programFolder_.endsWith(u'/'))
+        programFolder_.chop(1);
 }
 
 QString Paths::programFile(QStringView name) const {

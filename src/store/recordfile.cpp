@@ -1,12 +1,13 @@
 #include "store/recordfile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace store {
 namespace {
@@ -39,21 +40,26 @@ qint64 RecordFile::count() const {
 }
 
 QByteArray RecordFile::readBytes(qint64 n) const {
-    if (!isOpen() || n < 1 || n > count()) return {};
-    if (!file_.seek((n - 1) * recordLength_)) return {};
+    if (!isOpen() || n < 1 || n > count())
+        return {};
+    if (!file_.seek((n - 1) * recordLength_))
+        return {};
     return file_.read(recordLength_);
 }
 
 QByteArray RecordFile::readAllBytes() const {
-    if (!isOpen() || !file_.seek(0)) return {};
+    if (!isOpen() || !file_.seek(0))
+        return {};
     return file_.read(count() * recordLength_);
 }
 
 bool RecordFile::writeBytes(qint64 n, const QByteArray& bytes) {
-    if (!isOpen() || n < 1 || bytes.size() != recordLength_) return false;
+    if (!isOpen() || n < 1 || bytes.size() != recordLength_)
+        return false;
     const qint64 offset = (n - 1) * recordLength_;
     // Writing past the end leaves a gap of zero bytes, as a random-access write does.
-    if (offset > file_.size() && !file_.resize(offset)) return false;
+    if (offset > file_.size() && !file_.resize(offset))
+        return false;
     return file_.seek(offset) && file_.write(bytes) == bytes.size() && file_.flush();
 }
 
@@ -73,8 +79,10 @@ ReplaceResult replaceFile(const QString& target, const QByteArray& content,
         result.errorText = temp.errorString();
         return result;
     }
-    if (temp.write(content) != content.size() || !temp.flush()) return fail(temp.errorString());
-    if (::fsync(temp.handle()) != 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (temp.write(content) != content.size() || !temp.flush())
+        return fail(temp.errorString());
+    if (::fsync(temp.handle()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
     temp.close();
 
     // rename() replaces the target in one step; the old file stays whole until then.
@@ -91,11 +99,13 @@ ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
     QByteArray kept;
     {
         RecordFile file(path, recordLength);
-        if (!file.isOpen()) return {file.error(), file.errorText()};
+        if (!file.isOpen())
+            return {file.error(), file.errorText()};
         kept = file.readAllBytes();
     }
     const qint64 count = kept.size() / recordLength;
-    if (n < 1 || n > count) return {};
+    if (n < 1 || n > count)
+        return {};
     kept.remove((n - 1) * recordLength, recordLength);
     return replaceFile(path, kept, tempPath);
 }

@@ -65,9 +65,11 @@ private:
 template <typename R>
 std::vector<R> readAllRecords(const QString& path, FileError* error = nullptr) {
     RecordFile file(path, R::Size);
-    if (error) *error = file.error();
+    if (error)
+        *error = file.error();
     std::vector<R> records;
-    if (!file.isOpen()) return records;
+    if (!file.isOpen())
+        return records;
     const QByteArray bytes = file.readAllBytes();
     records.reserve(size_t(bytes.size() / R::Size));
     for (qsizetype at = 0; at + R::Size <= bytes.size(); at += R::Size) {
@@ -81,7 +83,8 @@ std::vector<R> readAllRecords(const QString& path, FileError* error = nullptr) {
 template <typename R>
 R readFirstRecord(const QString& path, FileError* error = nullptr) {
     RecordFile file(path, R::Size);
-    if (error) *error = file.error();
+    if (error)
+        *error = file.error();
     return file.template read<R>(1);
 }
 

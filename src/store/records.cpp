@@ -18,7 +18,8 @@ public:
     T number(qsizetype offset) const {
         unsigned char raw[sizeof(T)] = {};
         for (qsizetype i = 0; i < qsizetype(sizeof(T)); ++i) {
-            if (offset + i < bytes_.size()) raw[i] = static_cast<unsigned char>(bytes_[offset + i]);
+            if (offset + i < bytes_.size())
+                raw[i] = static_cast<unsigned char>(bytes_[offset + i]);
         }
         return qFromLittleEndian<T>(raw);
     }
@@ -33,7 +34,8 @@ public:
     QString text(qsizetype offset, qsizetype width) const {
         QByteArray raw(width, ' ');
         const qsizetype available = qBound<qsizetype>(0, bytes_.size() - offset, width);
-        if (available > 0) std::memcpy(raw.data(), bytes_.data() + offset, size_t(available));
+        if (available > 0)
+            std::memcpy(raw.data(), bytes_.data() + offset, size_t(available));
         return decodeCp1250(raw);
     }
 
@@ -73,8 +75,10 @@ QString trimmed(const QString& field) {
     auto blank = [](QChar c) { return c == u' ' || c == QChar(0); };
     qsizetype begin = 0;
     qsizetype end = field.size();
-    while (begin < end && blank(field[begin])) ++begin;
-    while (end > begin && blank(field[end - 1])) --end;
+    while (begin < end && blank(field[begin]))
+        ++begin;
+    while (end > begin && blank(field[end - 1]))
+        --end;
     return begin == 0 && end == field.size() ? field : field.mid(begin, end - begin);
 }
 
@@ -83,11 +87,21 @@ QString trimmed(const QString& field) {
 // 204 Num 4, 208 Melleklet 50.
 static_assert(8 + 2 + 14 + 4 + 2 + 40 + 30 + 100 + 2 + 2 + 4 + 50 == LevelRekord::Size);
 
-double LevelView::Datum() const { return FieldReader(bytes_).real(0); }
-qint16 LevelView::Bejovo() const { return FieldReader(bytes_).number<qint16>(8); }
-QString LevelView::Evszam() const { return FieldReader(bytes_).text(10, LevelRekord::EvszamWidth); }
-QString LevelView::Elotag() const { return FieldReader(bytes_).text(24, LevelRekord::ElotagWidth); }
-qint16 LevelView::Sorszam() const { return FieldReader(bytes_).number<qint16>(28); }
+double LevelView::Datum() const {
+    return FieldReader(bytes_).real(0);
+}
+qint16 LevelView::Bejovo() const {
+    return FieldReader(bytes_).number<qint16>(8);
+}
+QString LevelView::Evszam() const {
+    return FieldReader(bytes_).text(10, LevelRekord::EvszamWidth);
+}
+QString LevelView::Elotag() const {
+    return FieldReader(bytes_).text(24, LevelRekord::ElotagWidth);
+}
+qint16 LevelView::Sorszam() const {
+    return FieldReader(bytes_).number<qint16>(28);
+}
 QString LevelView::KitolKinek() const {
     return FieldReader(bytes_).text(30, LevelRekord::KitolKinekWidth);
 }
@@ -97,15 +111,21 @@ QString LevelView::Ugyintezo() const {
 QString LevelView::LevelTargya() const {
     return FieldReader(bytes_).text(100, LevelRekord::LevelTargyaWidth);
 }
-qint16 LevelView::Ugyfelszam() const { return FieldReader(bytes_).number<qint16>(200); }
+qint16 LevelView::Ugyfelszam() const {
+    return FieldReader(bytes_).number<qint16>(200);
+}
 QString LevelView::CsoportJel() const {
     return FieldReader(bytes_).text(202, LevelRekord::CsoportJelWidth);
 }
-qint32 LevelView::Num() const { return FieldReader(bytes_).number<qint32>(204); }
+qint32 LevelView::Num() const {
+    return FieldReader(bytes_).number<qint32>(204);
+}
 QString LevelView::Melleklet() const {
     return FieldReader(bytes_).text(208, LevelRekord::MellekletWidth);
 }
-bool LevelView::incoming() const { return Bejovo() == kTrue; }
+bool LevelView::incoming() const {
+    return Bejovo() == kTrue;
+}
 
 LevelRekord LevelRekord::fromBytes(QByteArrayView bytes) {
     const LevelView in(bytes);

@@ -15,7 +15,9 @@ namespace store {
 // A flag on disk: -1 (all bits set) is true, 0 is false.
 inline constexpr qint16 kTrue = -1;
 inline constexpr qint16 kFalse = 0;
-inline constexpr qint16 flag(bool on) { return on ? kTrue : kFalse; }
+inline constexpr qint16 flag(bool on) {
+    return on ? kTrue : kFalse;
+}
 
 // A `Sorszam` holding 8224 (two space bytes, 0x2020) marks a letter without a serial number.
 inline constexpr qint16 kBlankSerial = 8224;

@@ -34,7 +34,8 @@ void ListModel::setRows(int rowCount, CellFunction cell) {
     beginResetModel();
     cell_ = std::move(cell);
     order_.resize(size_t(std::max(rowCount, 0)));
-    for (size_t i = 0; i < order_.size(); ++i) order_[i] = int(i);
+    for (size_t i = 0; i < order_.size(); ++i)
+        order_[i] = int(i);
     endResetModel();
 }
 
@@ -59,7 +60,8 @@ QString ListModel::text(int row, int column) const {
 
 void ListModel::sortByColumn(int column) {
     sortColumn_ = column;
-    if (order_.size() < 2 || column < 0 || column >= columns_.size()) return;
+    if (order_.size() < 2 || column < 0 || column >= columns_.size())
+        return;
 
     std::vector<QString> keys(order_.size());
     bool plain = true;
@@ -78,7 +80,8 @@ void ListModel::sortByColumn(int column) {
     } else {
         std::vector<QCollatorSortKey> collated;
         collated.reserve(keys.size());
-        for (const QString& key : keys) collated.push_back(hungarianCollator().sortKey(key));
+        for (const QString& key : keys)
+            collated.push_back(hungarianCollator().sortKey(key));
         std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
             const int c = collated[size_t(a)].compare(collated[size_t(b)]);
             return descending ? c > 0 : c < 0;
@@ -88,7 +91,8 @@ void ListModel::sortByColumn(int column) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // Selections and the current row follow their rows to the new positions.
     std::vector<int> newPosition(order_.size());
-    for (size_t pos = 0; pos < sorted.size(); ++pos) newPosition[size_t(sorted[pos])] = int(pos);
+    for (size_t pos = 0; pos < sorted.size(); ++pos)
+        newPosition[size_t(sorted[pos])] = int(pos);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -110,26 +114,29 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!index.isValid())
+        return {};
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return text(index.row(), index.column());
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::AlignVCenter |
-                                       (columns_[index.column()].rightAligned ? Qt::AlignRight
-                                                                              : Qt::AlignLeft));
+            return QVariant::fromValue(
+                Qt::AlignVCenter |
+                (columns_[index.column()].rightAligned ? Qt::AlignRight : Qt::AlignLeft));
         default:
             return {};
     }
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return columns_[section].header;
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return columns_[section].header;
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Qt::AlignVCenter |
-                                   (columns_[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (columns_[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft));
     }
     return {};
 }

@@ -8,7 +8,8 @@
 namespace ui {
 
 QString shortDate(QDate date) {
-    if (!date.isValid()) return {};
+    if (!date.isValid())
+        return {};
     return QStringLiteral("%1.%2.%3.")
         .arg(date.year(), 4, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
@@ -26,8 +27,10 @@ QString upper(const QString& text) {
 bool sameName(const QString& a, const QString& b) {
     auto norm = [](const QString& s) {
         qsizetype begin = 0, end = s.size();
-        while (begin < end && s[begin] == u' ') ++begin;
-        while (end > begin && s[end - 1] == u' ') --end;
+        while (begin < end && s[begin] == u' ')
+            ++begin;
+        while (end > begin && s[end - 1] == u' ')
+            --end;
         return upper(s.mid(begin, end - begin));
     };
     return norm(a) == norm(b);
@@ -39,26 +42,34 @@ double numericValue(QStringView text) {
 
 std::optional<double> leadingNumber(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
     qsizetype digits = 0;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') ++i, ++digits;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        ++i, ++digits;
     if (i < text.size() && text[i] == u'.') {
         qsizetype j = i + 1;
         qsizetype fraction = 0;
-        while (j < text.size() && text[j] >= u'0' && text[j] <= u'9') ++j, ++fraction;
-        if (fraction > 0 || digits > 0) i = j, digits += fraction;
+        while (j < text.size() && text[j] >= u'0' && text[j] <= u'9')
+            ++j, ++fraction;
+        if (fraction > 0 || digits > 0)
+            i = j, digits += fraction;
     }
-    if (digits == 0) return std::nullopt;
+    if (digits == 0)
+        return std::nullopt;
     bool ok = false;
     const double value = text.sliced(start, i - start).toString().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
 double roundHalfEven(double value) {
-    if (!std::isfinite(value)) return value;
+    if (!std::isfinite(value))
+        return value;
     return std::nearbyint(value);  // the default rounding mode rounds halves to even
 }
 
@@ -78,11 +89,14 @@ std::optional<qint32> toInt32(double value) {
 
 std::optional<qint64> wholeNumber(QStringView text) {
     const QStringView t = text.trimmed();
-    if (t.isEmpty()) return std::nullopt;
+    if (t.isEmpty())
+        return std::nullopt;
     qsizetype i = (t[0] == u'+' || t[0] == u'-') ? 1 : 0;
-    if (i == t.size() || t.size() - i > 18) return std::nullopt;
+    if (i == t.size() || t.size() - i > 18)
+        return std::nullopt;
     for (qsizetype j = i; j < t.size(); ++j) {
-        if (t[j] < u'0' || t[j] > u'9') return std::nullopt;
+        if (t[j] < u'0' || t[j] > u'9')
+            return std::nullopt;
     }
     bool ok = false;
     const qint64 value = t.toString().toLongLong(&ok);
@@ -92,7 +106,8 @@ std::optional<qint64> wholeNumber(QStringView text) {
 bool isNumber(QStringView text) {
     const QStringView t = text.trimmed();
     qsizetype i = 0;
-    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) ++i;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
     qsizetype digits = 0;
     bool separator = false;
     for (; i < t.size(); ++i) {
@@ -110,7 +125,8 @@ bool isNumber(QStringView text) {
 QString groupedNumber(qint64 value) {
     const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
     QString digits = QString::number(magnitude);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, u' ');
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u' ');
     return value < 0 ? u'-' + digits : digits;
 }
 
@@ -120,8 +136,8 @@ QColor colorFromStored(qint32 stored) {
 }
 
 qint32 storedFromColor(const QColor& color) {
-    const quint32 v = quint32(color.red()) | (quint32(color.green()) << 8) |
-                      (quint32(color.blue()) << 16);
+    const quint32 v =
+        quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
     return static_cast<qint32>(v);
 }
 

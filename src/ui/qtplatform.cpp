@@ -27,13 +27,16 @@ QStringList qtNameFilters(const QString& filter) {
         QStringList patterns;
         for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
             for (const QString& spelling : {pattern, pattern.toLower(), pattern.toUpper()}) {
-                if (!patterns.contains(spelling)) patterns << spelling;
+                if (!patterns.contains(spelling))
+                    patterns << spelling;
             }
         }
-        if (description.isEmpty()) description = parts[i + 1];
+        if (description.isEmpty())
+            description = parts[i + 1];
         result << description + u" ("_s + patterns.join(u' ') + u')';
     }
-    if (result.isEmpty() && !filter.isEmpty()) result << filter;
+    if (result.isEmpty() && !filter.isEmpty())
+        result << filter;
     return result;
 }
 
@@ -42,11 +45,21 @@ Answer QtDialogs::message(QWidget* parent, const Message& m) {
     box.setWindowTitle(m.title);
     box.setText(m.text);
     switch (m.icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     if (m.buttons == Buttons::Ok) {
         QPushButton* ok = box.addButton(u"OK"_s, QMessageBox::AcceptRole);
@@ -71,7 +84,8 @@ std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(u"OK"_s);
     dialog.setCancelButtonText(u"Mégse"_s);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.textValue();
 }
 
@@ -88,13 +102,15 @@ QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
     if (!request.fileName.isEmpty() && !request.fileName.contains(u'*')) {
         dialog.selectFile(request.fileName);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
     return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid()) return std::nullopt;
+    if (!chosen.isValid())
+        return std::nullopt;
     return chosen;
 }
 

@@ -22,10 +22,10 @@ ReportView::ReportView(QWidget* parent) : QTreeView(parent) {
     header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportView::headerClicked);
     connect(this, &QAbstractItemView::clicked, this, &ReportView::onClicked);
-    connect(this, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) {
-                if (index.isValid()) emit itemDoubleClicked(index.row());
-            });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit itemDoubleClicked(index.row());
+    });
 }
 
 void ReportView::setListModel(ListModel* model) {
@@ -40,33 +40,39 @@ void ReportView::setListModel(ListModel* model) {
 
 int ReportView::selectedRow() const {
     const QModelIndex current = currentIndex();
-    if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {})) return -1;
+    if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {}))
+        return -1;
     return current.row();
 }
 
 void ReportView::selectLastRow() {
     setFocus(Qt::OtherFocusReason);
-    if (model_ && model_->rowCount() > 0) selectRow(model_->rowCount() - 1);
+    if (model_ && model_->rowCount() > 0)
+        selectRow(model_->rowCount() - 1);
 }
 
 void ReportView::selectFirstRow() {
     setFocus(Qt::OtherFocusReason);
-    if (model_ && model_->rowCount() > 0) selectRow(0);
+    if (model_ && model_->rowCount() > 0)
+        selectRow(0);
 }
 
 void ReportView::selectRow(int row) {
-    if (!model_ || row < 0 || row >= model_->rowCount()) return;
+    if (!model_ || row < 0 || row >= model_->rowCount())
+        return;
     const QModelIndex index = model_->index(row, 0);
     const bool alreadyCurrent = currentIndex().row() == row && currentIndex().isValid();
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
     // A row that was current already raises no change; the row event still runs.
-    if (alreadyCurrent) emit itemClicked(row);
+    if (alreadyCurrent)
+        emit itemClicked(row);
 }
 
 bool ReportView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) rowChangedSincePress_ = false;
+    if (event->type() == QEvent::MouseButtonPress)
+        rowChangedSincePress_ = false;
     return QTreeView::viewportEvent(event);
 }
 
@@ -76,7 +82,8 @@ void ReportView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ReportView::onCurrentRowChanged(const QModelIndex& current) {
-    if (!current.isValid()) return;
+    if (!current.isValid())
+        return;
     rowChangedSincePress_ = true;
     emit itemClicked(current.row());
 }
@@ -84,7 +91,8 @@ void ReportView::onCurrentRowChanged(const QModelIndex& current) {
 void ReportView::onClicked(const QModelIndex& index) {
     // A click on the row that is already current: the press changed nothing, so the row
     // event comes from the click itself.
-    if (index.isValid() && !rowChangedSincePress_) emit itemClicked(index.row());
+    if (index.isValid() && !rowChangedSincePress_)
+        emit itemClicked(index.row());
     rowChangedSincePress_ = false;
 }
 

@@ -39,7 +39,8 @@ void setListBackground(QAbstractItemView* view, const QColor& color) {
 
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     const QRect area = screen->availableGeometry();
     window->move(area.x() + (area.width() - window->width()) / 2,
                  area.y() + (area.height() - window->height()) / 2);

@@ -30,7 +30,9 @@ store::CsoportRekord group(const QString& name, const QString& code) {
 // Incoming 10, outgoing 5, incoming 1, outgoing 1, incoming 2, in that file order.
 std::vector<store::LevelRekord> mixedYear() {
     auto in = [](qint16 n, const QString& who) { return letter(QDate(2024, 3, n), true, n, who); };
-    auto out = [](qint16 n, const QString& who) { return letter(QDate(2024, 4, n), false, n, who); };
+    auto out = [](qint16 n, const QString& who) {
+        return letter(QDate(2024, 4, n), false, n, who);
+    };
     return {in(10, QStringLiteral("Tíz Bt.")), out(5, QStringLiteral("Öt Kft.")),
             in(1, QStringLiteral("Egy Zrt.")), out(1, QStringLiteral("Első Kft.")),
             in(2, QStringLiteral("Kettő Bt."))};
@@ -38,7 +40,8 @@ std::vector<store::LevelRekord> mixedYear() {
 
 QStringList column(const QObject* root, const QString& list, int col) {
     QStringList cells;
-    for (int row = 0; row < rowCount(root, list); ++row) cells << cell(root, list, row, col);
+    for (int row = 0; row < rowCount(root, list); ++row)
+        cells << cell(root, list, row, col);
     return cells;
 }
 
@@ -67,8 +70,9 @@ private slots:
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"")));
 
         QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView1"))->palette().color(QPalette::Base),
-                 QColor(Qt::black));
+        QCOMPARE(
+            w.find<ui::ReportView>(QStringLiteral("ListView1"))->palette().color(QPalette::Base),
+            QColor(Qt::black));
         for (const char* name : {"Option1_0", "Option1_1"}) {
             auto* option = w.find<QRadioButton>(QLatin1String(name));
             QVERIFY(option->isEnabled());
@@ -119,13 +123,16 @@ private slots:
         setup.Rendezes = 1;
         store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
         w.start();
-        QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window), QColor(0xEE, 0xFF, 0xC0));
+        QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window),
+                 QColor(0xEE, 0xFF, 0xC0));
         QCOMPARE(w.find<QLabel>(QStringLiteral("Label1_8"))->palette().color(QPalette::Window),
                  QColor(0xEE, 0xFF, 0xC0));
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView5"))->palette().color(QPalette::Base),
-                 QColor(Qt::white));
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView3"))->palette().color(QPalette::Base),
-                 QColor(Qt::green));
+        QCOMPARE(
+            w.find<ui::ReportView>(QStringLiteral("ListView5"))->palette().color(QPalette::Base),
+            QColor(Qt::white));
+        QCOMPARE(
+            w.find<ui::ReportView>(QStringLiteral("ListView3"))->palette().color(QPalette::Base),
+            QColor(Qt::green));
         QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView1"))->listModel()->sortOrder(),
                  Qt::DescendingOrder);
         QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView4"))->listModel()->sortOrder(),
@@ -138,18 +145,16 @@ private slots:
         QTest::addColumn<QStringList>("allOutgoing");
         QTest::addColumn<int>("selectedAllRow");
         const QString sp = QStringLiteral(" ");
-        QTest::newRow("ascending") << 0
-                                   << QStringList{QStringLiteral("   1"), QStringLiteral("   2"),
-                                                  QStringLiteral("  10"), sp, sp}
-                                   << QStringList{sp, sp, sp, QStringLiteral("   1"),
-                                                  QStringLiteral("   5")}
-                                   << 4;
-        QTest::newRow("descending") << 1
-                                    << QStringList{sp, sp, QStringLiteral("  10"),
-                                                   QStringLiteral("   2"), QStringLiteral("   1")}
-                                    << QStringList{QStringLiteral("   5"), QStringLiteral("   1"),
-                                                   sp, sp, sp}
-                                    << 0;
+        QTest::newRow("ascending")
+            << 0
+            << QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10"),
+                           sp, sp}
+            << QStringList{sp, sp, sp, QStringLiteral("   1"), QStringLiteral("   5")} << 4;
+        QTest::newRow("descending")
+            << 1
+            << QStringList{sp, sp, QStringLiteral("  10"), QStringLiteral("   2"),
+                           QStringLiteral("   1")}
+            << QStringList{QStringLiteral("   5"), QStringLiteral("   1"), sp, sp, sp} << 0;
     }
 
     void listOrderAfterReload() {
@@ -166,8 +171,9 @@ private slots:
         w.start();
         const QObject* root = w.window.get();
 
-        QCOMPARE(column(root, QStringLiteral("ListView4"), 2),
-                 (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
+        QCOMPARE(
+            column(root, QStringLiteral("ListView4"), 2),
+            (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
         QCOMPARE(column(root, QStringLiteral("ListView5"), 2),
                  (QStringList{QStringLiteral("   1"), QStringLiteral("   5")}));
         QCOMPARE(column(root, QStringLiteral("ListView1"), 2), allIncoming);
@@ -177,7 +183,8 @@ private slots:
         QCOMPARE(selectedRow(root, QStringLiteral("ListView1")), selectedAllRow);
 
         // The entry fields show the selected row of the all-letters list: outgoing number 5.
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(), QStringLiteral("Öt Kft."));
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
+                 QStringLiteral("Öt Kft."));
         QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam2"))->text(), QStringLiteral("5"));
         QCOMPARE(w.window->state().kijeloltLevel, 2);
         // The activation after loading finds no groups and opens both directions unchecked.
@@ -200,17 +207,25 @@ private slots:
         const QObject* root = w.window.get();
         const QString all = QStringLiteral("ListView1");
         const QStringList incomingRow = {
-            QStringLiteral("2024.03.05."), QStringLiteral("AB/ "), QStringLiteral("   7"),
-            QStringLiteral("/2024"),       QStringLiteral(" "),    QStringLiteral(" "),
-            QStringLiteral("-"),           QStringLiteral("Ház Kft."), QStringLiteral("1001"),
+            QStringLiteral("2024.03.05."), QStringLiteral("AB/ "),      QStringLiteral("   7"),
+            QStringLiteral("/2024"),       QStringLiteral(" "),         QStringLiteral(" "),
+            QStringLiteral("-"),           QStringLiteral("Ház Kft."),  QStringLiteral("1001"),
             QStringLiteral("Tárgy"),       QStringLiteral("Kiss Anna"), QStringLiteral("    1"),
             QStringLiteral("7"),           QStringLiteral(" ")};
-        const QStringList outgoingRow = {
-            QStringLiteral("2024.03.06."), QStringLiteral(" "),    QStringLiteral(" "),
-            QStringLiteral("-"),           QStringLiteral("K/  "), QStringLiteral("1234"),
-            QStringLiteral("/2024"),       QStringLiteral("Vár Bt."), QStringLiteral("0"),
-            QString(),                     QString(),              QStringLiteral("    2"),
-            QStringLiteral(" "),           QStringLiteral("0")};
+        const QStringList outgoingRow = {QStringLiteral("2024.03.06."),
+                                         QStringLiteral(" "),
+                                         QStringLiteral(" "),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("K/  "),
+                                         QStringLiteral("1234"),
+                                         QStringLiteral("/2024"),
+                                         QStringLiteral("Vár Bt."),
+                                         QStringLiteral("0"),
+                                         QString(),
+                                         QString(),
+                                         QStringLiteral("    2"),
+                                         QStringLiteral(" "),
+                                         QStringLiteral("0")};
         QStringList shownIn, shownOut;
         for (int c = 0; c < 14; ++c) {
             shownIn << cell(root, all, 0, c);
@@ -228,8 +243,8 @@ private slots:
         QTest::addColumn<QString>("serialBox");
         // The picker holds today at midnight: before 10:30, but not before midnight itself.
         QTest::newRow("picker before now") << QTime(10, 30) << QStringLiteral(" ") << QString();
-        QTest::newRow("picker not before now") << QTime(0, 0) << QStringLiteral("8224")
-                                               << QStringLiteral("8224");
+        QTest::newRow("picker not before now")
+            << QTime(0, 0) << QStringLiteral("8224") << QStringLiteral("8224");
     }
 
     void blankSerial() {
@@ -268,15 +283,20 @@ private slots:
         clickRow(w.window.get(), QStringLiteral("ListView1"), 0);
         QCOMPARE(w.window->state().kijeloltLevel, 1);
         QCOMPARE(w.find<QDateTimeEdit>(QStringLiteral("DTPicker1"))->date(), QDate(2024, 2, 1));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(), QStringLiteral("Ország Kft."));
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
+                 QStringLiteral("Ország Kft."));
         QCOMPARE(w.find<QPlainTextEdit>(QStringLiteral("txtLevelTargya"))->toPlainText(),
-                 QStringLiteral("Kérelem\r\nmásodik sor").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+                 QStringLiteral("Kérelem\r\nmásodik sor")
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam"))->text(), QStringLiteral("/2024"));
         QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam1"))->text(), QStringLiteral("AB/"));
         QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam2"))->text(), QStringLiteral("3"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtUgyfelszam"))->text(), QStringLiteral("1042"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txUgyintezo"))->text(), QStringLiteral("Nagy Éva"));
-        QCOMPARE(w.find<QComboBox>(QStringLiteral("cmbCsoportok"))->currentText(), QStringLiteral("Adó"));
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtUgyfelszam"))->text(),
+                 QStringLiteral("1042"));
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txUgyintezo"))->text(),
+                 QStringLiteral("Nagy Éva"));
+        QCOMPARE(w.find<QComboBox>(QStringLiteral("cmbCsoportok"))->currentText(),
+                 QStringLiteral("Adó"));
         QCOMPARE(w.find<QLabel>(QStringLiteral("lbJel"))->text(), QStringLiteral("A "));
         QCOMPARE(w.window->state().aktMelleklet, QStringLiteral("scan1.pdf"));
         QVERIFY(w.find<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
@@ -286,7 +306,8 @@ private slots:
         // Clicking the row that is already selected runs the selection again.
         w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->clear();
         clickRow(w.window.get(), QStringLiteral("ListView1"), 0);
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(), QStringLiteral("Ország Kft."));
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
+                 QStringLiteral("Ország Kft."));
 
         // Moving the selection by keyboard selects too.
         QTest::keyClick(w.find<ui::ReportView>(QStringLiteral("ListView1")), Qt::Key_Down);
@@ -304,7 +325,9 @@ private slots:
         QCOMPARE(w.test.dialogs.messages.size(), 1);
         const ui::Message& m = w.test.dialogs.messages[0];
         QCOMPARE(m.title, QStringLiteral("Keresés..."));
-        QCOMPARE(m.text, QStringLiteral("A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"));
+        QCOMPARE(m.text,
+                 QStringLiteral(
+                     "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"));
         QCOMPARE(m.icon, ui::Icon::Information);
         QCOMPARE(m.buttons, ui::Buttons::Ok);
         QVERIFY(!TempRegister::exists(w.files.yearFile(2013, u"")));
@@ -320,16 +343,17 @@ private slots:
                  (QStringList{QStringLiteral("Egy Zrt."), QStringLiteral("Kettő Bt."),
                               QStringLiteral("Tíz Bt.")}));
         emit view->header()->sectionClicked(2);
-        QCOMPARE(column(w.window.get(), QStringLiteral("ListView4"), 2),
-                 (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
+        QCOMPARE(
+            column(w.window.get(), QStringLiteral("ListView4"), 2),
+            (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
         QCOMPARE(view->listModel()->sortOrder(), Qt::AscendingOrder);
     }
 
     void doubleClickOpensTheStoredDocument() {
         MainWindow w;
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"),
-                             std::vector{letter(QDate(2024, 1, 5), true, 1),
-                                         letter(QDate(2024, 1, 6), true, 2)});
+        w.files.writeRecords(
+            w.files.yearFile(2024, u"Velmar.dat"),
+            std::vector{letter(QDate(2024, 1, 5), true, 1), letter(QDate(2024, 1, 6), true, 2)});
         store::IratRekord doc{QStringLiteral("\"valasz 12.doc\""),
                               QStringLiteral("\"/home/iroda/Levelek/valasz 12.doc\"")};
         w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"), std::vector{doc});
@@ -341,7 +365,8 @@ private slots:
         QVERIFY(w.test.shell.documents.isEmpty());
         view->selectRow(0);
         emit view->itemDoubleClicked(0);
-        QCOMPARE(w.test.shell.documents, QStringList{QStringLiteral("/home/iroda/Levelek/valasz 12.doc")});
+        QCOMPARE(w.test.shell.documents,
+                 QStringList{QStringLiteral("/home/iroda/Levelek/valasz 12.doc")});
         QCOMPARE(w.window->state().aktIratNev, QStringLiteral("\"valasz 12.doc\""));
     }
 
@@ -367,11 +392,12 @@ private slots:
         QTest::addColumn<QString>("be");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("both") << QStringLiteral("5") << QStringLiteral("7") << fromHex("0500 0700");
-        QTest::newRow("halves to even") << QStringLiteral("2.5") << QStringLiteral("3.5")
-                                        << fromHex("0200 0400");
-        QTest::newRow("empty keeps") << QString() << QStringLiteral("12abc") << fromHex("0E00 0C00");
-        QTest::newRow("no number keeps") << QStringLiteral("x") << QStringLiteral("99999")
-                                         << fromHex("0E00 2500");
+        QTest::newRow("halves to even")
+            << QStringLiteral("2.5") << QStringLiteral("3.5") << fromHex("0200 0400");
+        QTest::newRow("empty keeps")
+            << QString() << QStringLiteral("12abc") << fromHex("0E00 0C00");
+        QTest::newRow("no number keeps")
+            << QStringLiteral("x") << QStringLiteral("99999") << fromHex("0E00 2500");
     }
 
     void captionDoubleClickStoresTheCounters() {
@@ -391,12 +417,12 @@ private slots:
         MainWindow w;
         w.start();
         const QList<QPair<const char*, const char*>> fields = {
-            {"Label1_0", "DTPicker1"},       {"Label1_2", "txtKitolKinek"},
-            {"Label1_3", "txtLevelTargya"},  {"Label1_4", "txtUgyfelszam"},
-            {"Label1_5", "Text1"},           {"Label1_6", "Text2"},
-            {"Label1_7", "cmbCsoportok"},    {"Label1_8", "txUgyintezo"},
-            {"Label1_9", "txtSorszam1"},     {"Label1_10", "txtSorszam2"},
-            {"Label1_11", "txtSorszam"},     {"Label2", "txtDatum"}};
+            {"Label1_0", "DTPicker1"},      {"Label1_2", "txtKitolKinek"},
+            {"Label1_3", "txtLevelTargya"}, {"Label1_4", "txtUgyfelszam"},
+            {"Label1_5", "Text1"},          {"Label1_6", "Text2"},
+            {"Label1_7", "cmbCsoportok"},   {"Label1_8", "txUgyintezo"},
+            {"Label1_9", "txtSorszam1"},    {"Label1_10", "txtSorszam2"},
+            {"Label1_11", "txtSorszam"},    {"Label2", "txtDatum"}};
         for (const auto& [labelName, fieldName] : fields) {
             auto* caption = w.find<QLabel>(QLatin1String(labelName));
             auto* field = w.find<QWidget>(QLatin1String(fieldName));

@@ -25,8 +25,8 @@ std::optional<QString> FakeDialogs::input(QWidget*, const QString& title, const 
                                           const QString& defaultText) {
     inputs << Input{title, prompt, defaultText};
     if (inputAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected input box \"%1\"").arg(title)),
-                     __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected input box \"%1\"").arg(title)), __FILE__,
+                     __LINE__);
         return std::nullopt;
     }
     return inputAnswers.dequeue();
@@ -53,8 +53,9 @@ std::optional<QColor> FakeDialogs::chooseColor(QWidget*, const QColor& initial) 
 void FakeDialogs::showModal(QDialog& dialog) {
     modalWindows << dialog.objectName();
     if (modalHandlers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected modal window %1").arg(dialog.objectName())),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("unexpected modal window %1").arg(dialog.objectName())),
+            __FILE__, __LINE__);
         return;
     }
     modalHandlers.dequeue()(dialog);
@@ -131,7 +132,8 @@ bool RecordingSurface::end() {
 }
 
 std::unique_ptr<ui::PrintSurface> RecordingPrinter::begin(QWidget*, const QString& name) {
-    if (!available) return nullptr;
+    if (!available)
+        return nullptr;
     documentNames << name;
     documents.emplace_back();
     auto surface = std::make_unique<RecordingSurface>(&documents.back());

@@ -28,7 +28,9 @@ public:
     void answerColor(std::optional<QColor> color) { colorAnswers.enqueue(std::move(color)); }
     // Drives the next modal window while it is "open"; when it returns the window counts as
     // closed.
-    void onModal(std::function<void(QDialog&)> handler) { modalHandlers.enqueue(std::move(handler)); }
+    void onModal(std::function<void(QDialog&)> handler) {
+        modalHandlers.enqueue(std::move(handler));
+    }
 
     // True when every scripted answer was used.
     bool scriptUsed() const;
@@ -102,8 +104,8 @@ class RecordingPrinter final : public ui::Printer {
 public:
     std::unique_ptr<ui::PrintSurface> begin(QWidget* parent, const QString& name) override;
 
-    bool available = true;     // false: no printer can be used
-    bool endSucceeds = true;   // what the surfaces' end() reports
+    bool available = true;    // false: no printer can be used
+    bool endSucceeds = true;  // what the surfaces' end() reports
     QStringList documentNames;
     std::deque<QList<PrintCall>> documents;  // the calls of every document begun
 };

@@ -19,7 +19,8 @@ namespace testing {
 template <typename T>
 T* control(const QObject* root, const QString& name) {
     T* found = root->findChild<T*>(name);
-    if (!found) QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
     return found;
 }
 

@@ -10,7 +10,8 @@
 namespace testing {
 
 TempRegister::TempRegister() : folderPath_(dir_.path()) {
-    if (!dir_.isValid()) QTest::qFail("no temporary folder", __FILE__, __LINE__);
+    if (!dir_.isValid())
+        QTest::qFail("no temporary folder", __FILE__, __LINE__);
 }
 
 QString TempRegister::programFile(QStringView name) const {

@@ -30,7 +30,8 @@ public:
     template <typename R>
     void writeRecords(const QString& path, const std::vector<R>& records) const {
         QByteArray bytes;
-        for (const R& r : records) bytes += r.toBytes();
+        for (const R& r : records)
+            bytes += r.toBytes();
         write(path, bytes);
     }
     // The file's bytes; an empty array when it does not exist.
@@ -46,7 +47,7 @@ private:
 QByteArray fromHex(const char* hex);
 
 // A letter with the fields a test usually sets.
-store::LevelRekord letter(QDate date, bool incoming, qint16 serial, const QString& correspondent = {},
-                          int year = 0);
+store::LevelRekord letter(QDate date, bool incoming, qint16 serial,
+                          const QString& correspondent = {}, int year = 0);
 
 }  // namespace testing

@@ -40,6 +40,9 @@ bench: deps
 	cmake --build --preset bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./build/velmarok_screenshots docs
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 

@@ -29,7 +29,7 @@ using namespace Qt::StringLiterals;
 namespace reg {
 namespace {
 
-constexpr int kWindowWidth = 1180;
+constexpr int kWindowWidth = 1260;
 constexpr int kWindowHeightTwips = 11250;  // 750 pixels at 96 dpi
 constexpr int kHiddenAreaHeight = 40;
 
@@ -71,9 +71,9 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     central->setObjectName(u"centralWidget"_s);
     mainArea_ = new QWidget(central);
     auto* top = new QHBoxLayout;
-    top->addWidget(buildEntryArea(), 3);
-    top->addWidget(buildPickLists(), 2);
-    top->addWidget(buildSearchFrame(), 2);
+    top->addWidget(buildEntryArea(), 5);
+    top->addWidget(buildPickLists(), 3);
+    top->addWidget(buildSearchFrame(), 3);
     auto* layout = new QVBoxLayout(mainArea_);
     layout->addLayout(top);
     layout->addWidget(buildListTabs(), 1);
@@ -158,7 +158,7 @@ QWidget* Velmar::buildEntryArea() {
     directions_->addButton(Option1_[0], 0);
     directions_->addButton(Option1_[1], 1);
     auto* frame1Layout = new QHBoxLayout(Frame1_);
-    frame1Layout->setContentsMargins(6, 2, 6, 2);
+    frame1Layout->setContentsMargins(6, 0, 6, 0);
     frame1Layout->addWidget(Option1_[0]);
     frame1Layout->addWidget(Option1_[1]);
     for (QRadioButton* option : Option1_)
@@ -184,7 +184,7 @@ QWidget* Velmar::buildEntryArea() {
     label(Label1_[4], txtUgyfelszam_);
     txtLevelTargya_ = named(new QPlainTextEdit, u"txtLevelTargya"_s);
     txtLevelTargya_->setTabChangesFocus(true);
-    txtLevelTargya_->setFixedHeight(58);
+    txtLevelTargya_->setFixedHeight(72);
     label(Label1_[3], txtLevelTargya_);
     lbHossz_ = named(new QLabel, u"lbHossz"_s);
     txUgyintezo_ = lineEdit(u"txUgyintezo"_s, 30);
@@ -204,18 +204,21 @@ QWidget* Velmar::buildEntryArea() {
     cmdModosit_->setEnabled(false);
     cmdTorles_->setEnabled(false);
 
-    // Row 0: date, direction, group.
+    // Date and direction, then the group.
     grid->addWidget(Label1_[0], 0, 0);
-    auto* row0 = new QHBoxLayout;
-    row0->addWidget(DTPicker1_);
-    row0->addWidget(Frame1_);
-    row0->addWidget(Label1_[7]);
-    row0->addWidget(cmbCsoportok_, 1);
-    row0->addWidget(lbJel_);
-    grid->addLayout(row0, 0, 1, 1, 3);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(DTPicker1_);
+    dateRow->addWidget(Frame1_);
+    dateRow->addStretch(1);
+    grid->addLayout(dateRow, 0, 1, 1, 3);
+    grid->addWidget(Label1_[7], 1, 0);
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addWidget(cmbCsoportok_, 1);
+    groupRow->addWidget(lbJel_);
+    grid->addLayout(groupRow, 1, 1, 1, 3);
 
-    // Rows 1-2: the registration number, three boxes with their small captions above.
-    grid->addWidget(Label1_[1], 2, 0);
+    // The registration number: three boxes with their small captions above.
+    grid->addWidget(Label1_[1], 3, 0);
     auto* numberCaptions = new QHBoxLayout;
     auto* numberBoxes = new QHBoxLayout;
     for (int i : {9, 10, 11})
@@ -223,29 +226,33 @@ QWidget* Velmar::buildEntryArea() {
     numberBoxes->addWidget(txtSorszam1_, 1);
     numberBoxes->addWidget(txtSorszam2_, 1);
     numberBoxes->addWidget(txtSorszam_, 2);
-    grid->addLayout(numberCaptions, 1, 1, 1, 3);
-    grid->addLayout(numberBoxes, 2, 1, 1, 3);
+    grid->addLayout(numberCaptions, 2, 1, 1, 3);
+    grid->addLayout(numberBoxes, 3, 1, 1, 3);
 
-    // Rows 3-5: correspondent, client number, subject, handler.
-    grid->addWidget(Label1_[2], 3, 0);
-    grid->addWidget(txtKitolKinek_, 3, 1);
-    grid->addWidget(Label1_[4], 3, 2);
-    grid->addWidget(txtUgyfelszam_, 3, 3);
-    grid->addWidget(Label1_[3], 4, 0, Qt::AlignTop);
-    grid->addWidget(txtLevelTargya_, 4, 1, 1, 3);
-    grid->addWidget(lbHossz_, 5, 1);
-    grid->addWidget(Label1_[8], 6, 0);
-    grid->addWidget(txUgyintezo_, 6, 1);
+    // Correspondent, client number, subject, handler.
+    grid->addWidget(Label1_[2], 4, 0);
+    grid->addWidget(txtKitolKinek_, 4, 1);
+    grid->addWidget(Label1_[4], 4, 2);
+    grid->addWidget(txtUgyfelszam_, 4, 3);
+    grid->addWidget(Label1_[3], 5, 0, Qt::AlignTop);
+    grid->addWidget(txtLevelTargya_, 5, 1, 1, 3);
+    grid->addWidget(lbHossz_, 6, 1);
+    grid->addWidget(Label1_[8], 7, 0);
+    grid->addWidget(txUgyintezo_, 7, 1);
 
-    // Row 7: options and the three buttons.
+    // The two questions, and the three buttons at the bottom.
+    auto* questions = new QHBoxLayout;
+    questions->addWidget(chkMellekletKerdes_);
+    questions->addWidget(chkRogzitKerdes_);
+    questions->addStretch(1);
+    grid->addLayout(questions, 8, 0, 1, 4);
+    grid->setRowStretch(9, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkMellekletKerdes_);
-    buttons->addWidget(chkRogzitKerdes_);
     buttons->addStretch(1);
     buttons->addWidget(cmdRogzit_);
     buttons->addWidget(cmdModosit_);
     buttons->addWidget(cmdTorles_);
-    grid->addLayout(buttons, 7, 0, 1, 4);
+    grid->addLayout(buttons, 10, 0, 1, 4);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 1);
     return area;
@@ -266,6 +273,7 @@ QWidget* Velmar::buildPickLists() {
     ListView3_->setAccessibleName(u"Ügyintézők"_s);
     layout->addWidget(ListView2_, 3);
     layout->addWidget(ListView3_, 2);
+    area->setMinimumWidth(ui::twipsToPixels(4200));
     return area;
 }
 

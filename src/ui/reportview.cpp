@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ui/widgets.h"
 
@@ -16,6 +17,12 @@ ReportView::ReportView(QWidget* parent) : QTreeView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
+    // The columns have fixed widths in twips, laid out for a compact list font: a narrow
+    // sans serif at 8 points fits a date in its 1000 twips.
+    QFont compact(QStringLiteral("Liberation Sans"));
+    compact.setStyleHint(QFont::SansSerif);
+    compact.setPointSizeF(std::min(font().pointSizeF(), 8.0));
+    setFont(compact);
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);

@@ -7,7 +7,7 @@ PACKAGES := $(shell grep -v '^\s*\#' packaging/debian-packages.txt | grep -v '^\
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test test-asan bench package screenshots format clean
+.PHONY: deps configure build run test test-asan bench package test-package screenshots format clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -43,8 +43,17 @@ bench: deps
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./build/velmarok_screenshots docs
 
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cd build-package && cpack
+
+# Installs the built package on this machine, starts it, and removes it again.
+test-package: package
+	packaging/test-install.sh build-package
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-package

@@ -104,6 +104,13 @@ private:
     // Documents (velmar_documents.cpp).
     void openDocument();
 
+    // Backup, restore and exit (velmar_backup.cpp); export and printing of the lists
+    // (velmar_output.cpp).
+    void connectBackupAndOutput();
+    void onBackupNow();
+    void onRestore();
+    void onExit();
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

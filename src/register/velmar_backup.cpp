@@ -37,8 +37,14 @@ void Velmar::connectBackupAndOutput() {
     connect(mnuMentMost_, &QAction::triggered, this, &Velmar::onBackupNow);
     connect(mnuBetoltes_, &QAction::triggered, this, &Velmar::onRestore);
     connect(mnuKilep_, &QAction::triggered, this, &Velmar::onExit);
-    for (QAction* a : {mnuKilep_, mnuMentMost_, mnuBetoltes_})
+    connect(mnuExcel_, &QAction::triggered, this, &Velmar::onExport);
+    connect(mnuPrintBeKi_, &QAction::triggered, this, [this] { printList(LetterList::All); });
+    connect(mnuPrintBe_, &QAction::triggered, this, [this] { printList(LetterList::Incoming); });
+    connect(mnuPrintKi_, &QAction::triggered, this, [this] { printList(LetterList::Outgoing); });
+    for (QAction* a : {mnuKilep_, mnuMentMost_, mnuBetoltes_, mnuExcel_, mnuPrintBeKi_, mnuPrintBe_,
+                       mnuPrintKi_}) {
         a->setEnabled(true);
+    }
 }
 
 void Velmar::onBackupNow() {

@@ -4,14 +4,18 @@
 // With VELMAROK_SAMPLE_PDF set, the 40-row list is also written to that path;
 // tests/tools/print_sample.sh renders it into docs/print-page.png.
 
+#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "print/letterlistprint.h"
 #include "support/demoregister.h"
@@ -121,6 +125,34 @@ private slots:
         QVERIFY(top >= 0 && bottom < 20);
         QVERIFY(bottom - top > 8);  // 14 point, not the default size
         QVERIFY(!dark(second, 10, 100));
+    }
+
+    void endShowsThePreview() {
+        ui::QtPrinter printer;
+        std::unique_ptr<ui::PrintSurface> surface =
+            printer.begin(nullptr, QStringLiteral("Bejövő levelek"));
+        QVERIFY(surface);
+        layDownList(*surface, 40);
+
+        int pages = 0;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!preview) {  // no hanging test: close whatever dialog is open
+                for (QWidget* top : QApplication::topLevelWidgets()) {
+                    if (auto* dialog = qobject_cast<QDialog*>(top))
+                        dialog->reject();
+                }
+                return;
+            }
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            pages = widget ? widget->pageCount() : -1;
+            orientation = preview->printer()->pageLayout().orientation();
+            preview->reject();  // closing the preview without printing is no failure
+        });
+        QVERIFY(surface->end());
+        QCOMPARE(pages, 2);
+        QCOMPARE(orientation, QPageLayout::Landscape);
     }
 
     void timesNewRomanOrAMetricTwin() {

@@ -1,6 +1,8 @@
 #include "backup/exportfile.h"
 
 #include <QSaveFile>
+#include <algorithm>
+#include <cstring>
 
 #include "store/cp1250.h"
 #include "store/regnumber.h"
@@ -11,54 +13,110 @@ using namespace Qt::StringLiterals;
 namespace backup {
 namespace {
 
-constexpr int kDateWidth = 12, kNumberWidth = 22, kCorrespondentWidth = 41, kHandlerWidth = 31,
-              kSubjectWidth = 101, kReservedWidth = 28;
+// The export line's columns: offset and width; each column after the date opens with ";".
+constexpr int kDateAt = 0, kDateWidth = 12;
+constexpr int kNumberAt = 12, kNumberWidth = 22;
+constexpr int kCorrespondentAt = 34, kCorrespondentWidth = 41;
+constexpr int kHandlerAt = 75, kHandlerWidth = 31;
+constexpr int kSubjectAt = 106, kSubjectWidth = 101;
+constexpr int kReservedAt = 207, kReservedWidth = 28;
+constexpr int kLineEndAt = 235;
 
-void appendField(QByteArray& line, const QString& text, int width) {
-    line += store::encodeCp1250(text, width);
+// Text fields of the letter record: offset and width.
+struct Field {
+    int at, width;
+};
+constexpr Field kEvszam{10, 14}, kElotag{24, 4}, kKitolKinek{30, 40}, kUgyintezo{70, 30},
+    kLevelTargya{100, 100};
+
+// A text field's bytes without the padding: spaces and NUL bytes at both ends.
+QByteArrayView trimmedField(QByteArrayView record, Field field) {
+    if (record.size() < field.at + field.width)
+        return {};
+    QByteArrayView text = record.sliced(field.at, field.width);
+    auto blank = [](char c) { return c == ' ' || c == '\0'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
 }
 
-void appendColumn(QByteArray& line, const QString& text, int width) {
-    appendField(line, u';' + text, width);
+// A blank line: spaces up to the reserved zero bytes, then CR LF.
+void blankLine(char* line) {
+    std::memset(line, ' ', kReservedAt);
+    std::memset(line + kReservedAt, 0, kReservedWidth);
+    line[kLineEndAt] = '\r';
+    line[kLineEndAt + 1] = '\n';
 }
 
-void finishLine(QByteArray& line) {
-    line.append(kReservedWidth, '\0');
-    line += "\r\n";
+// Writes `text` left-aligned into the column, cut at its width.
+void put(char* line, int at, int width, QByteArrayView text) {
+    std::memcpy(line + at, text.data(), size_t(std::min<qsizetype>(width, text.size())));
+}
+
+void putColumn(char* line, int at, int width, QByteArrayView text) {
+    line[at] = ';';
+    put(line, at + 1, width - 1, text);
+}
+
+void fillLine(char* line, QByteArrayView record) {
+    blankLine(line);
+    const store::LevelView letter(record);
+    put(line, kDateAt, kDateWidth, store::encodeCp1250(ui::shortDate(letter.Datum())));
+
+    // The registration number as the lists show it; a blank serial counts as empty.
+    QByteArray number = trimmedField(record, kElotag).toByteArray();
+    if (letter.Sorszam() != store::kBlankSerial)
+        number += QByteArray::number(letter.Sorszam());
+    number += trimmedField(record, kEvszam);
+    putColumn(line, kNumberAt, kNumberWidth, number);
+
+    putColumn(line, kCorrespondentAt, kCorrespondentWidth, trimmedField(record, kKitolKinek));
+    putColumn(line, kHandlerAt, kHandlerWidth, trimmedField(record, kUgyintezo));
+    putColumn(line, kSubjectAt, kSubjectWidth, trimmedField(record, kLevelTargya));
 }
 
 }  // namespace
 
 QByteArray exportHeaderLine() {
-    QByteArray line;
-    line.reserve(kExportLineSize);
-    appendField(line, u" Dátum"_s, kDateWidth);
-    appendColumn(line, u"Sorszám"_s, kNumberWidth);
-    appendColumn(line, u"Kinek/kitől"_s, kCorrespondentWidth);
-    appendColumn(line, u"Ügyintéző"_s, kHandlerWidth);
-    appendColumn(line, u"Levél tárgya"_s, kSubjectWidth);
-    finishLine(line);
+    QByteArray line(kExportLineSize, ' ');
+    blankLine(line.data());
+    put(line.data(), kDateAt, kDateWidth, store::encodeCp1250(u" Dátum"));
+    putColumn(line.data(), kNumberAt, kNumberWidth, store::encodeCp1250(u"Sorszám"));
+    putColumn(line.data(), kCorrespondentAt, kCorrespondentWidth,
+              store::encodeCp1250(u"Kinek/kitől"));
+    putColumn(line.data(), kHandlerAt, kHandlerWidth, store::encodeCp1250(u"Ügyintéző"));
+    putColumn(line.data(), kSubjectAt, kSubjectWidth, store::encodeCp1250(u"Levél tárgya"));
+    return line;
+}
+
+QByteArray exportLine(QByteArrayView record) {
+    // A short record is completed as the empty record: blank texts, zero numbers.
+    QByteArray whole;
+    if (record.size() < store::LevelRekord::Size) {
+        whole = store::LevelRekord().toBytes();
+        std::memcpy(whole.data(), record.data(), size_t(record.size()));
+        record = whole;
+    }
+    QByteArray line(kExportLineSize, ' ');
+    fillLine(line.data(), record);
     return line;
 }
 
 QByteArray exportLine(const store::LevelRekord& letter) {
-    QByteArray line;
-    line.reserve(kExportLineSize);
-    appendField(line, ui::shortDate(letter.Datum), kDateWidth);
-    appendColumn(line, store::registrationNumber(letter), kNumberWidth);
-    appendColumn(line, store::trimmed(letter.KitolKinek), kCorrespondentWidth);
-    appendColumn(line, store::trimmed(letter.Ugyintezo), kHandlerWidth);
-    appendColumn(line, store::trimmed(letter.LevelTargya), kSubjectWidth);
-    finishLine(line);
-    return line;
+    return exportLine(letter.toBytes());
 }
 
-QByteArray exportContent(const std::vector<store::LevelRekord>& letters) {
-    QByteArray content;
-    content.reserve(qsizetype(letters.size() + 1) * kExportLineSize);
-    content += exportHeaderLine();
-    for (const store::LevelRekord& letter : letters)
-        content += exportLine(letter);
+QByteArray exportContent(QByteArrayView records) {
+    const qsizetype count = records.size() / store::LevelRekord::Size;
+    QByteArray content(qsizetype(count + 1) * kExportLineSize, ' ');
+    char* line = content.data();
+    std::memcpy(line, exportHeaderLine().constData(), kExportLineSize);
+    for (qsizetype i = 0; i < count; ++i) {
+        line += kExportLineSize;
+        fillLine(line, records.sliced(i * store::LevelRekord::Size, store::LevelRekord::Size));
+    }
     return content;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <vector>
 
 #include "store/paths.h"
 #include "store/records.h"
@@ -20,8 +19,12 @@ inline constexpr int kExportLineSize = 237;
 
 QByteArray exportHeaderLine();
 QByteArray exportLine(const store::LevelRekord& letter);
-// The header line, then one line per letter in the given order.
-QByteArray exportContent(const std::vector<store::LevelRekord>& letters);
+// The line of a letter record's bytes (bytes beyond the input read as the empty record).
+// The record's text fields are Windows-1250 already: they are trimmed and copied as bytes.
+QByteArray exportLine(QByteArrayView record);
+// The header line, then one line per letter record of `records` (whole 258-byte records,
+// in the order they are to be written).
+QByteArray exportContent(QByteArrayView records);
 
 // The file an answer of the name box stands for: the answer with ".csv" appended, in the
 // year's folder. The answer is used as typed and may hold a relative path; a backslash in

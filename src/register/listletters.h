@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <vector>
 
@@ -13,9 +15,11 @@ namespace reg {
 // The numbers of the "rec" column (leading blanks skipped) in the order the list shows them.
 std::vector<qint64> recordNumbers(const ui::ListModel& model, int recColumn);
 
-// The letters with these record numbers from a letter file, read in one pass; a number
-// outside the file reads as the empty letter.
-std::vector<store::LevelRekord> lettersByNumber(const QString& letterFile,
-                                                const std::vector<qint64>& numbers);
+// The letter records with these numbers from a letter file, read in one pass and laid end to
+// end in the given order; a number outside the file gives the empty letter.
+QByteArray recordsByNumber(const QString& letterFile, const std::vector<qint64>& numbers);
+
+// The letters of records laid end to end.
+std::vector<store::LevelRekord> lettersOf(QByteArrayView records);
 
 }  // namespace reg

@@ -112,9 +112,9 @@ private:
     void onExit();
     void onExport();
     void printList(LetterList list);
-    // The letters behind a list's rows, in the list's order, read by their "rec" numbers
-    // from the letter file the lists were filled from.
-    std::vector<store::LevelRekord> lettersOfList(LetterList list) const;
+    // The letter records behind a list's rows, in the list's order, read by their "rec"
+    // numbers from the letter file the lists were filled from.
+    QByteArray recordsOfList(LetterList list) const;
 
     ui::Platform& platform_;
     store::Paths paths_;

@@ -25,10 +25,10 @@ QString listCaption(LetterList list) {
 
 }  // namespace
 
-std::vector<store::LevelRekord> Velmar::lettersOfList(LetterList list) const {
+QByteArray Velmar::recordsOfList(LetterList list) const {
     // The rows' record numbers belong to the file the lists were filled from, which after a
     // search in another year is not the picker's year.
-    return lettersByNumber(letterFileOfLists(), recordNumbers(*letterModel(list), recColumn(list)));
+    return recordsByNumber(letterFileOfLists(), recordNumbers(*letterModel(list), recColumn(list)));
 }
 
 void Velmar::onExport() {
@@ -40,7 +40,7 @@ void Velmar::onExport() {
     const QString path = backup::exportPath(paths_, state_.munkaEv, *answer);
 
     const backup::ExportResult written =
-        backup::writeExportFile(path, backup::exportContent(lettersOfList(LetterList::All)));
+        backup::writeExportFile(path, backup::exportContent(recordsOfList(LetterList::All)));
     if (!written.ok) {
         // A name that cannot be created (a missing folder, no right to write there) leaves
         // no file behind, not even a part of one.
@@ -71,7 +71,7 @@ void Velmar::printList(LetterList list) {
                                       u"Kérem adja meg, a fejléc szövegét."_s, QString())
                                .value_or(QString());
     print::printLetterList(*surface, header, ui::shortDate(platform_.clock.today()),
-                           lettersOfList(list));
+                           lettersOf(recordsOfList(list)));
     if (!surface->end()) {
         platform_.dialogs.message(this, {u"FIGYELEM!"_s,
                                          u"A nyomtatás nem sikerült!\r\n"

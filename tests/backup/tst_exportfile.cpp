@@ -97,6 +97,15 @@ private slots:
         QCOMPARE(backup::exportLine(r).left(13), QByteArray(12, ' ') + ';');
     }
 
+    void aRecordCutShortReadsAsEmptyFromWhereItEnds() {
+        // Date, direction, Evszam and Elotag are there; the serial and all after it are not.
+        const QByteArray record = sample().toBytes().left(28);
+        const QByteArray expected = padded("2012.10.15.", 12) + padded(";K/0/2012", 22) +
+                                    padded(";", 41) + padded(";", 31) + padded(";", 101) +
+                                    lineEnd();
+        QCOMPARE(backup::exportLine(QByteArrayView(record)), expected);
+    }
+
     void contentIsHeaderThenRowsInOrder_data() {
         QTest::addColumn<int>("rows");
         QTest::newRow("empty list") << 0;
@@ -105,10 +114,10 @@ private slots:
 
     void contentIsHeaderThenRowsInOrder() {
         QFETCH(int, rows);
-        std::vector<store::LevelRekord> list;
+        QByteArray records;
         for (int i = rows; i >= 1; --i)  // a list in descending order stays descending
-            list.push_back(letter(QDate(2012, 3, i), true, qint16(i)));
-        const QByteArray content = backup::exportContent(list);
+            records += letter(QDate(2012, 3, i), true, qint16(i)).toBytes();
+        const QByteArray content = backup::exportContent(records);
         QCOMPARE(content.size(), (rows + 1) * 237);
         QVERIFY(content.startsWith(" D\xE1tum"));
         for (int line = 0; line <= rows; ++line) {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "store/cp1250.h"
-#include "store/regnumber.h"
+#include "store/records.h"
 #include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
@@ -77,42 +77,22 @@ void fillLine(char* line, QByteArrayView record) {
     putColumn(line, kSubjectAt, kSubjectWidth, trimmedField(record, kLevelTargya));
 }
 
+void fillHeader(char* line) {
+    blankLine(line);
+    put(line, kDateAt, kDateWidth, store::encodeCp1250(u" Dátum"));
+    putColumn(line, kNumberAt, kNumberWidth, store::encodeCp1250(u"Sorszám"));
+    putColumn(line, kCorrespondentAt, kCorrespondentWidth, store::encodeCp1250(u"Kinek/kitől"));
+    putColumn(line, kHandlerAt, kHandlerWidth, store::encodeCp1250(u"Ügyintéző"));
+    putColumn(line, kSubjectAt, kSubjectWidth, store::encodeCp1250(u"Levél tárgya"));
+}
+
 }  // namespace
-
-QByteArray exportHeaderLine() {
-    QByteArray line(kExportLineSize, ' ');
-    blankLine(line.data());
-    put(line.data(), kDateAt, kDateWidth, store::encodeCp1250(u" Dátum"));
-    putColumn(line.data(), kNumberAt, kNumberWidth, store::encodeCp1250(u"Sorszám"));
-    putColumn(line.data(), kCorrespondentAt, kCorrespondentWidth,
-              store::encodeCp1250(u"Kinek/kitől"));
-    putColumn(line.data(), kHandlerAt, kHandlerWidth, store::encodeCp1250(u"Ügyintéző"));
-    putColumn(line.data(), kSubjectAt, kSubjectWidth, store::encodeCp1250(u"Levél tárgya"));
-    return line;
-}
-
-QByteArray exportLine(QByteArrayView record) {
-    // A short record is completed as the empty record: blank texts, zero numbers.
-    QByteArray whole;
-    if (record.size() < store::LevelRekord::Size) {
-        whole = store::LevelRekord().toBytes();
-        std::memcpy(whole.data(), record.data(), size_t(record.size()));
-        record = whole;
-    }
-    QByteArray line(kExportLineSize, ' ');
-    fillLine(line.data(), record);
-    return line;
-}
-
-QByteArray exportLine(const store::LevelRekord& letter) {
-    return exportLine(letter.toBytes());
-}
 
 QByteArray exportContent(QByteArrayView records) {
     const qsizetype count = records.size() / store::LevelRekord::Size;
     QByteArray content(qsizetype(count + 1) * kExportLineSize, ' ');
     char* line = content.data();
-    std::memcpy(line, exportHeaderLine().constData(), kExportLineSize);
+    fillHeader(line);
     for (qsizetype i = 0; i < count; ++i) {
         line += kExportLineSize;
         fillLine(line, records.sliced(i * store::LevelRekord::Size, store::LevelRekord::Size));

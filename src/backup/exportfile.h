@@ -17,13 +17,9 @@ namespace backup {
 
 inline constexpr int kExportLineSize = 237;
 
-QByteArray exportHeaderLine();
-QByteArray exportLine(const store::LevelRekord& letter);
-// The line of a letter record's bytes (bytes beyond the input read as the empty record).
-// The record's text fields are Windows-1250 already: they are trimmed and copied as bytes.
-QByteArray exportLine(QByteArrayView record);
 // The header line, then one line per letter record of `records` (whole 258-byte records,
-// in the order they are to be written).
+// in the order they are to be written). The records' text fields are Windows-1250 already:
+// they are trimmed and copied as bytes.
 QByteArray exportContent(QByteArrayView records);
 
 // The file an answer of the name box stands for: the answer with ".csv" appended, in the

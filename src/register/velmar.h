@@ -104,6 +104,18 @@ private:
     // Documents (velmar_documents.cpp).
     void openDocument();
 
+    // Backup, restore and exit (velmar_backup.cpp); export and printing of the lists
+    // (velmar_output.cpp).
+    void connectBackupAndOutput();
+    void onBackupNow();
+    void onRestore();
+    void onExit();
+    void onExport();
+    void printList(LetterList list);
+    // The letter records behind a list's rows, in the list's order, read by their "rec"
+    // numbers from the letter file the lists were filled from.
+    QByteArray recordsOfList(LetterList list) const;
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

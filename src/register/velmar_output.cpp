@@ -1,0 +1,83 @@
+// Export of the all-letters list to a file and printing of the three letter lists.
+
+#include "backup/exportfile.h"
+#include "print/letterlistprint.h"
+#include "register/listletters.h"
+#include "register/velmar.h"
+#include "ui/locale.h"
+
+using namespace Qt::StringLiterals;
+
+namespace reg {
+namespace {
+
+QString listCaption(LetterList list) {
+    switch (list) {
+        case LetterList::Incoming:
+            return u"Bejövő levelek"_s;
+        case LetterList::Outgoing:
+            return u"Kimenő levelek"_s;
+        case LetterList::All:
+            break;
+    }
+    return u"Bejövő és kimenő levelek"_s;
+}
+
+}  // namespace
+
+QByteArray Velmar::recordsOfList(LetterList list) const {
+    // The rows' record numbers belong to the file the lists were filled from, which after a
+    // search in another year is not the picker's year.
+    return recordsByNumber(letterFileOfLists(), recordNumbers(*letterModel(list), recColumn(list)));
+}
+
+void Velmar::onExport() {
+    const std::optional<QString> answer = platform_.dialogs.input(
+        this, u"Excel Lista mentése"_s, u"Kérem adja meg a mentés fájl nevét.\r\n"_s, QString());
+    if (!answer || answer->isEmpty())
+        return;
+    state_.munkaEv = pickerYear();
+    const QString path = backup::exportPath(paths_, state_.munkaEv, *answer);
+
+    const backup::ExportResult written =
+        backup::writeExportFile(path, backup::exportContent(recordsOfList(LetterList::All)));
+    if (!written.ok) {
+        // A name that cannot be created (a missing folder, no right to write there) leaves
+        // no file behind, not even a part of one.
+        platform_.dialogs.message(this, {u"! HIBA !"_s,
+                                         u"Az Excel fájl nem jött létre!\r\n"_s + path.trimmed() +
+                                             u"\r\nEllenőrízd a fájl nevét és a mappát!\r\n"_s,
+                                         ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        return;
+    }
+    platform_.dialogs.message(this, {u" Excel fájl megnyitása "_s,
+                                     u"Excel fájl útvonala:\r\n"_s + path.trimmed() + u"\r\n"_s,
+                                     ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+}
+
+void Velmar::printList(LetterList list) {
+    const std::unique_ptr<ui::PrintSurface> surface =
+        platform_.printer.begin(this, listCaption(list));
+    if (!surface) {
+        platform_.dialogs.message(this, {u"FIGYELEM!"_s,
+                                         u"Nincs használható nyomtató!\r\n"
+                                         u"A lista nem nyomtatható ki.\r\n"_s,
+                                         ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+        return;
+    }
+    // Cancel gives an empty header; the list prints all the same.
+    const QString header = platform_.dialogs
+                               .input(this, u"Kigyűjtött Lista Nyomtatása !"_s,
+                                      u"Kérem adja meg, a fejléc szövegét."_s, QString())
+                               .value_or(QString());
+    print::printLetterList(*surface, header, ui::shortDate(platform_.clock.today()),
+                           lettersOf(recordsOfList(list)));
+    if (!surface->end()) {
+        platform_.dialogs.message(this, {u"FIGYELEM!"_s,
+                                         u"A nyomtatás nem sikerült!\r\n"
+                                         u"Ellenőrízd a nyomtatót, majd próbáld újra.\r\n"_s,
+                                         ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+    }
+}
+
+}  // namespace reg

@@ -1,0 +1,172 @@
+// The printed letter list as calls on the print surface: pages, rules, rows and the total.
+
+#include <QTest>
+
+#include "print/letterlistprint.h"
+#include "support/fakeplatform.h"
+#include "support/tempregister.h"
+
+using testing::PrintCall;
+using Kind = testing::PrintCall::Kind;
+
+namespace {
+
+// Every call as "page: what".
+QStringList printed(const std::vector<store::LevelRekord>& letters) {
+    QList<PrintCall> calls;
+    testing::RecordingSurface surface(&calls);
+    print::printLetterList(surface, QStringLiteral("Fejléc"), QStringLiteral("2024.06.14."),
+                           letters);
+    QStringList out;
+    for (const PrintCall& c : calls) {
+        const QString page = QStringLiteral("%1: ").arg(c.page);
+        if (c.kind == Kind::Orientation)
+            out << page + (c.orientation == ui::Orientation::Landscape ? "landscape" : "portrait");
+        if (c.kind == Kind::Font)
+            out << page + QStringLiteral("font %1 %2%3")
+                              .arg(c.text)
+                              .arg(c.pointSize)
+                              .arg(c.bold ? " bold" : "");
+        if (c.kind == Kind::Text)
+            out << page + QStringLiteral("text %1,%2 %3").arg(c.x).arg(c.y).arg(c.text);
+        if (c.kind == Kind::Line)
+            out << page + QStringLiteral("line %1,%2-%3,%4").arg(c.x).arg(c.y).arg(c.x2).arg(c.y2);
+        if (c.kind == Kind::NewPage)
+            out << page + "new page";
+    }
+    return out;
+}
+
+// Odd letters incoming, even ones outgoing, numbered from 1.
+std::vector<store::LevelRekord> numbered(int count) {
+    std::vector<store::LevelRekord> letters;
+    for (int i = 1; i <= count; ++i)
+        letters.push_back(testing::letter(QDate(2024, 1, 1).addDays(i % 300), i % 2, qint16(i)));
+    return letters;
+}
+
+QStringList matching(const QStringList& calls, const QString& pattern) {
+    return calls.filter(QRegularExpression(pattern));
+}
+
+}  // namespace
+
+class LetterListPrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyList() {
+        QCOMPARE(printed({}), (QStringList{"1: landscape",
+                                           "1: font Times New Roman 14 bold",
+                                           "1: text 0,0 Fejléc",
+                                           "1: font Times New Roman 10 bold",
+                                           "1: text 250,5 1. Oldal    2024.06.14.",
+                                           "1: line 2,25-280,25",
+                                           "1: line 2,25-2,40",
+                                           "1: line 20,25-20,40",
+                                           "1: line 45,25-45,40",
+                                           "1: line 70,25-70,40",
+                                           "1: line 120,25-120,40",
+                                           "1: line 130,25-130,40",
+                                           "1: line 250,25-250,40",
+                                           "1: font Times New Roman 8 bold",
+                                           "1: text 3,30 Dátum",
+                                           "1: text 25,30 Bejövő",
+                                           "1: text 50,30 Kimenő",
+                                           "1: text 81,30 Kinek/kitől",
+                                           "1: text 121,30 Ügyf.",
+                                           "1: text 150,30 Tárgy",
+                                           "1: text 255,30 Ügyintéző",
+                                           "1: line 2,38-280,38",
+                                           "1: font Times New Roman 8 bold",
+                                           "1: text 150,20 Tételek száma: 0  "}));
+    }
+
+    void pagesRulesAndTotal_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("bottoms");  // the rules' bottom on each page
+        QTest::addColumn<QString>("total");
+        QTest::newRow("37 rows: head-only last page")
+            << 37 << QList<int>{187, 39} << "Tételek száma: 37  ";
+        QTest::newRow("74 rows: a full page after the first")
+            << 74 << QList<int>{187, 187, 39} << "Tételek száma: 74  ";
+        QTest::newRow("38 rows") << 38 << QList<int>{187, 43} << "Tételek száma: 38  ";
+        QTest::newRow("1234 rows") << 1234 << (QList<int>(33, 187) << 39 + 4 * (1234 - 33 * 37))
+                                   << "Tételek száma: 1 234  ";
+    }
+
+    void pagesRulesAndTotal() {
+        QFETCH(int, rows);
+        QFETCH(QList<int>, bottoms);
+        QFETCH(QString, total);
+        const QStringList calls = printed(numbered(rows));
+
+        // Each page: its head with the rules down to the page's bottom, then its rows at
+        // y = 39, 43, ... with each row's line 4 mm lower.
+        QStringList heads, dates, lines;
+        auto head = [&](int page) {
+            heads << QStringLiteral("%1: text 250,5 %1. Oldal    2024.06.14.").arg(page);
+            lines << QStringLiteral("%1: line 2,25-280,25").arg(page);
+            for (int x : {2, 20, 45, 70, 120, 130, 250})
+                lines << QStringLiteral("%1: line %2,25-%2,%3")
+                             .arg(page)
+                             .arg(x)
+                             .arg(bottoms[page - 1]);
+            lines << QStringLiteral("%1: line 2,38-280,38").arg(page);
+        };
+        head(1);
+        for (int i = 0; i < rows; ++i) {
+            const int page = i / 37 + 1, k = i % 37 + 1;
+            dates << QStringLiteral("%1: %2").arg(page).arg(35 + 4 * k);
+            lines << QStringLiteral("%1: line 2,%2-280,%2").arg(page).arg(39 + 4 * k);
+            if (k == 37)
+                head(page + 1);
+        }
+        QCOMPARE(matching(calls, QStringLiteral("Oldal")), heads);
+        QCOMPARE(matching(calls, QStringLiteral("line")), lines);
+        QStringList printedDates;  // "page: y" of every date below the titles
+        static const QRegularExpression date(QStringLiteral("^(\\d+): text 3,(\\d+) \\d"));
+        for (const QString& call : calls) {
+            const QRegularExpressionMatch m = date.match(call);
+            if (m.hasMatch())
+                printedDates << m.captured(1) + u": " + m.captured(2);
+        }
+        QCOMPARE(printedDates, dates);
+        QCOMPARE(calls.last(), QStringLiteral("%1: text 150,20 ").arg(bottoms.size()) + total);
+        QCOMPARE(calls[calls.size() - 2],
+                 QStringLiteral("%1: font Times New Roman 8 bold").arg(bottoms.size()));
+    }
+
+    void rowTexts_data() {
+        QTest::addColumn<int>("bejovo");
+        QTest::addColumn<int>("serial");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("incoming under Bejövő") << -1 << 15 << "text 21,39 AB/15/2012";
+        QTest::newRow("outgoing under Kimenő") << 0 << 7 << "text 46,39 AB/7/2012";
+        QTest::newRow("blank serial left out")
+            << -1 << int(store::kBlankSerial) << "text 21,39 AB//2012";
+    }
+
+    void rowTexts() {
+        QFETCH(int, bejovo);
+        QFETCH(int, serial);
+        QFETCH(QString, number);
+        store::LevelRekord r = testing::letter(QDate(2012, 10, 15), true, qint16(serial),
+                                               QStringLiteral("  Őri Kft.  "));
+        r.Bejovo = qint16(bejovo);
+        r.Elotag = QStringLiteral(" AB/");
+        r.Evszam = QStringLiteral("/2012 ");
+        r.Ugyfelszam = 1001;
+        r.LevelTargya = QStringLiteral("  Ár  ");
+        r.Ugyintezo = QStringLiteral(" Kiss ");
+        const QStringList calls = printed({r});
+        const qsizetype row = calls.indexOf(QStringLiteral("1: line 2,38-280,38")) + 1;
+        QCOMPARE(calls.mid(row, 8),
+                 (QStringList{"1: font Times New Roman 8", "1: text 3,39 2012.10.15.",
+                              "1: " + number, "1: text 71,39 Őri Kft.", "1: text 121,39 1001",
+                              "1: text 131,39  Ár", "1: text 251,39 Kiss", "1: line 2,43-280,43"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(LetterListPrintTest)
+#include "tst_letterlistprint.moc"

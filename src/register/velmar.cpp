@@ -81,6 +81,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     setCentralWidget(central);
 
     connectHandlers();
+    connectWindows();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 
@@ -415,8 +416,11 @@ void Velmar::applyPartnerListColor(const QColor& color, bool bothLists) {
 }
 
 void Velmar::setLetterListOrder(Qt::SortOrder order) {
-    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_})
+    // The lists re-sort at once by the column they are sorted by, in the new direction.
+    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_}) {
         model->setSortOrder(order);
+        model->sortByColumn(model->sortColumn());
+    }
 }
 
 double Velmar::pickerValue() const {

@@ -104,6 +104,13 @@ private:
     // Documents (velmar_documents.cpp).
     void openDocument();
 
+    // The modal windows opened from the menu: groups, settings, About (velmar_windows.cpp).
+    // Each runs the activation sequence when it closes.
+    void connectWindows();
+    void openGroups();
+    void openSettings();
+    void openAbout();
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

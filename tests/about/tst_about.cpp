@@ -123,6 +123,19 @@ private slots:
             QCOMPARE(test.shell.programs, QList<QStringList>{{started}});
         }
     }
+
+    void menuOpensTheBox() {
+        MainWindow w;
+        w.start();
+        bool closed = false;
+        w.test.dialogs.onModal([&](QDialog& d) {
+            control<QPushButton>(&d, "cmdOK")->click();
+            closed = d.result() == QDialog::Accepted;
+        });
+        action(w.window.get(), "mnuNevjegy")->trigger();
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmAbout"});
+        QVERIFY(closed);
+    }
 };
 
 QTEST_MAIN(AboutTest)

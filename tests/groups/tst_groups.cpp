@@ -135,6 +135,21 @@ private slots:
         remove->click();
         QCOMPARE(g.file(), group("B", "2"));
     }
+
+    void mainWindowShowsTheNewGroupOnReturn() {
+        MainWindow w;
+        w.start();
+        w.test.dialogs.onModal([](QDialog& d) {
+            d.findChild<QLineEdit*>("txCsopNev")->setText("Pénzügy");
+            d.findChild<QLineEdit*>("txBetujel")->setText("P");
+            d.findChild<QPushButton*>("Command1")->click();
+        });
+        action(w.window.get(), "mnuCsopFelvetel")->trigger();
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmCsoportok"});
+        auto* combo = w.find<QComboBox>("cmbCsoportok");
+        QCOMPARE(combo->count(), 1);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Pénzügy"));
+    }
 };
 
 QTEST_MAIN(GroupsTest)

@@ -298,6 +298,50 @@ private slots:
             QCOMPARE(shown.icon, ui::Icon::Information);
         }
     }
+
+    void mainWindowOpensTheSettingsAndTakesItsChanges() {
+        MainWindow w;
+        store::SetupRekord setup = storedSetup();
+        setup.Rendezes = 0;
+        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
+        w.files.writeRecords(
+            w.files.yearFile(2024, u"Velmar.dat"),
+            std::vector{letter(QDate(2024, 3, 1), true, 1), letter(QDate(2024, 3, 2), true, 2)});
+        w.start();
+        w.test.dialogs.answerColor(QColor(Qt::red));
+        w.test.dialogs.answerColor(QColor(Qt::yellow));
+        w.test.dialogs.onModal([](QDialog& d) {
+            d.findChild<QPushButton*>("cmdList2Szin")->click();
+            d.findChild<QPushButton*>("cmdList3Szin")->click();
+            d.findChild<QRadioButton*>("Option1_1")->click();
+        });
+        action(w.window.get(), "mnuSetup")->trigger();
+
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
+        auto base = [&](const char* list) {
+            return w.find<ui::ReportView>(list)->palette().color(QPalette::Base);
+        };
+        // Only the all-letters list and the client pick list change colour at once.
+        QCOMPARE(base("ListView1"), QColor(Qt::red));
+        QCOMPARE(base("ListView4"), QColor(0x44, 0x55, 0x66));
+        QCOMPARE(base("ListView2"), QColor(Qt::yellow));
+        QCOMPARE(base("ListView3"), QColor(0x77, 0x88, 0x99));
+        // The incoming list re-sorted in the new direction, and the window knows the setting.
+        QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), QStringLiteral("   2"));
+        QCOMPARE(w.window->state().settings.Rendezes, 1);
+    }
+
+    void failedDocumentOpensTheSettings() {
+        MainWindow w;
+        w.start();
+        w.test.shell.succeed = false;
+        w.window->state().aktIratUtvonal = "\"/nincs/level.odt\"";
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.test.dialogs.onModal([](QDialog&) {});
+        w.find<QPushButton>("cmdKiLevelStart")->click();
+        QCOMPARE(w.test.dialogs.messages.last().title, QStringLiteral("HIBA"));
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
+    }
 };
 
 QTEST_MAIN(FrmSetupTest)

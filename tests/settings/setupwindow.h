@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "settings/frmsetup.h"
-#include "support/fakeplatform.h"
-#include "support/tempregister.h"
+#include "support/mainwindow.h"
 
 // The settings window on a temporary register, with a main window that logs what it is told.
 namespace testing {
@@ -30,7 +29,8 @@ struct SetupWindow {
     FakeMainWindow main;
     std::unique_ptr<settings::frmSetup> window;
 
-    // Builds (and so loads) the window; the program search walks only `places`.
+    // Builds (and so loads) the window; the program search walks only the temporary folder
+    // unless `places` says otherwise.
     settings::frmSetup& open(settings::SearchPlaces places = {}) {
         if (!places.volumes)
             places.volumes = [this] { return QStringList{files.folder()}; };
@@ -40,17 +40,14 @@ struct SetupWindow {
                                                       std::move(places));
         return *window;
     }
-
     template <typename T>
     T* find(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            QTest::qFail(qPrintable("no control " + name), __FILE__, __LINE__);
-        return found;
+        return control<T>(window.get(), name);
     }
+    QByteArray file(QStringView name) const { return files.read(files.programFile(name)); }
 };
 
-// A text field of `width` bytes holding ASCII `text`, padded with spaces.
+// A text field of `width` bytes holding `text` (bytes as on disk), padded with spaces.
 inline QByteArray field(QByteArray text, int width) {
     text.append(QByteArray(width - text.size(), ' '));
     return text;

@@ -82,6 +82,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
 
     connectHandlers();
     connectBackupAndOutput();
+    connectWindows();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 
@@ -424,8 +425,11 @@ void Velmar::applyPartnerListColor(const QColor& color, bool bothLists) {
 }
 
 void Velmar::setLetterListOrder(Qt::SortOrder order) {
-    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_})
+    // The lists re-sort at once by the column they are sorted by, in the new direction.
+    for (ui::ListModel* model : {allModel_, incomingModel_, outgoingModel_}) {
         model->setSortOrder(order);
+        model->sortByColumn(model->sortColumn());
+    }
 }
 
 double Velmar::pickerValue() const {

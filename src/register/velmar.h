@@ -116,6 +116,13 @@ private:
     // numbers from the letter file the lists were filled from.
     QByteArray recordsOfList(LetterList list) const;
 
+    // The modal windows opened from the menu: groups, settings, About (velmar_windows.cpp).
+    // Each runs the activation sequence when it closes.
+    void connectWindows();
+    void openGroups();
+    void openSettings();
+    void openAbout();
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

@@ -25,6 +25,7 @@ void Velmar::openDocument() {
         this,
         {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,
          ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+    openSettings();  // where the program paths are checked
 }
 
 }  // namespace reg

@@ -1,0 +1,70 @@
+// The modal windows that the main window opens from its menu: the group window, the settings
+// window and the About box.
+
+#include <QAction>
+
+#include "about/frmabout.h"
+#include "groups/frmcsoportok.h"
+#include "register/velmar.h"
+#include "settings/frmsetup.h"
+#include "settings/mainwindowlink.h"
+#include "store/recordfile.h"
+
+namespace reg {
+namespace {
+
+// The main window as the settings window sees it: the picker's year and the live colour and
+// order changes. Only the all-letters list and the client pick list take a colour at once.
+class SettingsLink final : public settings::MainWindowLink {
+public:
+    explicit SettingsLink(Velmar& window) : window_(window) {}
+
+    int pickerYear() const override { return window_.pickerYear(); }
+    void applyWindowColor(const QColor& color) override { window_.applyWindowColor(color); }
+    void applyLetterListColor(const QColor& color) override {
+        window_.applyLetterListColor(color, false);
+    }
+    void applyPartnerListColor(const QColor& color) override {
+        window_.applyPartnerListColor(color, false);
+    }
+    void setLetterListOrder(Qt::SortOrder order) override { window_.setLetterListOrder(order); }
+
+private:
+    Velmar& window_;
+};
+
+}  // namespace
+
+void Velmar::connectWindows() {
+    for (QAction* item : {mnuCsopFelvetel_, mnuSetup_, mnuNevjegy_})
+        item->setEnabled(true);
+    connect(mnuCsopFelvetel_, &QAction::triggered, this, &Velmar::openGroups);
+    connect(mnuSetup_, &QAction::triggered, this, &Velmar::openSettings);
+    connect(mnuNevjegy_, &QAction::triggered, this, &Velmar::openAbout);
+}
+
+void Velmar::openGroups() {
+    groups::frmCsoportok window(platform_, paths_, this);
+    platform_.dialogs.showModal(window);
+    activate();
+}
+
+void Velmar::openSettings() {
+    SettingsLink link(*this);
+    {
+        settings::frmSetup window(platform_, paths_, link, this);
+        platform_.dialogs.showModal(window);
+    }
+    // The operations that read the settings find what the window stored.
+    state_.settings =
+        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
+    activate();
+}
+
+void Velmar::openAbout() {
+    about::frmAbout window(platform_, this);
+    platform_.dialogs.showModal(window);
+    activate();
+}
+
+}  // namespace reg

@@ -1,0 +1,136 @@
+// The group window: adding and deleting groups in Csoportok.dat.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "groups/frmcsoportok.h"
+#include "support/mainwindow.h"
+#include "ui/widgets.h"
+
+using namespace testing;
+
+namespace {
+
+// A group record: the name (bytes as on disk) padded to 30, the code padded to 2.
+QByteArray group(QByteArray name, QByteArray code) {
+    return name.leftJustified(30, ' ') + code.leftJustified(2, ' ');
+}
+
+struct GroupWindow {
+    TestPlatform test;
+    TempRegister files;
+    std::unique_ptr<groups::frmCsoportok> window;
+
+    explicit GroupWindow(const QByteArray& content) {
+        files.write(files.programFile(u"Csoportok.dat"), content);
+        window = std::make_unique<groups::frmCsoportok>(test.platform, files.paths());
+    }
+    QByteArray file() const { return files.read(files.programFile(u"Csoportok.dat")); }
+    template <typename T>
+    T* find(const QString& name) const {
+        return control<T>(window.get(), name);
+    }
+};
+
+}  // namespace
+
+class GroupsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addAppendsCutAndPadded_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("accented") << "Pénzügy"
+                                  << "P" << group("P\xE9nz\xFCgy", "P") << "Pénzügy";
+        QTest::newRow("both empty") << ""
+                                    << "" << group("", "") << "";
+        QTest::newRow("name and code cut")
+            << "Közbeszerzési és beruházási osztály"
+            << "KBO" << group("K\xF6zbeszerz\xE9si \xE9s beruh\xE1z\xE1si os", "KB")
+            << "Közbeszerzési és beruházási os";
+        QTest::newRow("blanks kept on file") << " A "
+                                             << "X" << group(" A ", "X") << "A";
+    }
+
+    void addAppendsCutAndPadded() {
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        QFETCH(QByteArray, record);
+        QFETCH(QString, shown);
+        GroupWindow g(group("Ad\xF3", "A"));
+        g.find<QLineEdit>("txCsopNev")->setText(name);
+        g.find<QLineEdit>("txBetujel")->setText(code);
+        g.find<QPushButton>("Command1")->click();
+
+        QCOMPARE(g.file(), group("Ad\xF3", "A") + record);
+        QCOMPARE(cell(g.window.get(), "ListView1", 1, 0), shown);
+        QCOMPARE(cell(g.window.get(), "ListView1", 1, 2), "2");
+        QVERIFY(g.find<QLineEdit>("txCsopNev")->text().isEmpty());
+        QVERIFY(g.find<QLineEdit>("txBetujel")->text().isEmpty());
+    }
+
+    void deleteKeepsTheOrder_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray a = group("A", "1"), b = group("B", "2"), c = group("C", "3");
+        QTest::newRow("first") << a + b + c << 0 << b + c;
+        QTest::newRow("middle") << a + b + c << 1 << a + c;
+        QTest::newRow("last") << a + b + c << 2 << a + b;
+        QTest::newRow("the only one") << a << 0 << QByteArray();
+        // A trailing partial record is no group and goes with the rewrite.
+        QTest::newRow("partial record") << a + b + "xyz" << 0 << b;
+    }
+
+    void deleteKeepsTheOrder() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, row);
+        QFETCH(QByteArray, after);
+        GroupWindow g(before);
+        g.find<ui::ReportView>("ListView1")->selectRow(row);
+        g.find<QPushButton>("Command2")->click();
+        QCOMPARE(g.file(), after);
+        QVERIFY(TempRegister::exists(g.files.programFile(u"Csoportok.dat")));
+        QVERIFY(!TempRegister::exists(g.files.programFile(u"nevx.dat")));
+        QCOMPARE(rowCount(g.window.get(), "ListView1"), after.size() / 32);
+        QVERIFY(g.test.dialogs.messages.isEmpty());
+    }
+
+    void noSecondDeleteWithoutANewClick() {
+        GroupWindow g(group("A", "1") + group("B", "2") + group("C", "3"));
+        QCOMPARE(g.window->height(), ui::twipsToPixels(6825));
+        auto* list = g.find<ui::ReportView>("ListView1");
+        auto* remove = g.find<QPushButton>("Command2");
+        QVERIFY(!remove->isEnabled());
+        list->selectRow(0);
+        remove->click();
+        // The stale record number cannot be used again: the button waits for a new click.
+        QVERIFY(!remove->isEnabled());
+        QCOMPARE(g.file(), group("B", "2") + group("C", "3"));
+        // "C" is record 2 now, and a click on it deletes record 2.
+        list->selectRow(1);
+        QCOMPARE(g.window->kijeloltRekord(), 2);
+        remove->click();
+        QCOMPARE(g.file(), group("B", "2"));
+    }
+
+    void mainWindowShowsTheNewGroupOnReturn() {
+        MainWindow w;
+        w.start();
+        w.test.dialogs.onModal([](QDialog& d) {
+            control<QLineEdit>(&d, "txCsopNev")->setText("Pénzügy");
+            control<QPushButton>(&d, "Command1")->click();
+        });
+        action(w.window.get(), "mnuCsopFelvetel")->trigger();
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmCsoportok"});
+        QCOMPARE(w.find<QComboBox>("cmbCsoportok")->itemText(0), "Pénzügy");
+    }
+};
+
+QTEST_MAIN(GroupsTest)
+#include "tst_groups.moc"

@@ -1,0 +1,160 @@
+// The client tab of the settings window: adding, changing and removing clients.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "settings/setupwindow.h"
+
+using namespace testing;
+
+namespace {
+
+QByteArray client(const QByteArray& name, const char* numberHex) {
+    return field(name, 40) + fromHex(numberHex);
+}
+
+// Alfa 1001, Béta 1002 (é is E9), Őri Bt. 1003 (Ő is D5).
+const QByteArray kAlfa = client("Alfa", "E9 03 00 00");
+const QByteArray kBeta = client("B\xE9ta", "EA 03 00 00");
+const QByteArray kOri = client("\xD5ri Bt.", "EB 03 00 00");
+
+}  // namespace
+
+class ClientListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addTakesNumbersFromTheCounter() {
+        SetupWindow s;
+        s.open();
+        auto* number = s.find<QLineEdit>("txtUgyfelszam");
+        s.find<QLineEdit>("txtKitolKinek")->setText("  Alfa  ");
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.find<QPushButton>("cmdFelvesz")->click();
+        QCOMPARE(s.test.dialogs.messages[0].title, " Rögzítés az adatállományban !");
+        QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a rögzítés ?");
+        // Counter 0: the number offered is 1; the counter then jumps to 1000.
+        QCOMPARE(number->text(), "1");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), client("Alfa", "01 00 00 00"));
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("E8 03 00 00"));
+
+        s.find<QLineEdit>("txtKitolKinek")->setText("Béta");
+        number->clear();
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.find<QPushButton>("cmdFelvesz")->click();
+        QCOMPARE(number->text(), "1001");
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("E9 03 00 00"));
+        QCOMPARE(rowCount(s.window.get(), "ListView2"), 2);
+        QCOMPARE(cell(s.window.get(), "ListView2", 1, 0), "Béta");
+        QCOMPARE(cell(s.window.get(), "ListView2", 1, 2), "2");
+    }
+
+    void addWritesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("boxAfter");
+        QTest::newRow("number already taken")
+            << "Gamma"
+            << " 1002"
+            << "FIGYELEM!"
+            << "A megadott ügyfélszám már szerepel az adatbázisban!\r\nAdjon meg új ügyfélszámot."
+            << "";
+        QTest::newRow("name of blanks") << "   "
+                                        << ""
+                                        << "HIBA"
+                                        << "Nincs megadva ügyfél név!"
+                                        << "";
+        QTest::newRow("number with letters")
+            << "Gamma"
+            << "12abc"
+            << "HIBA"
+            << "Az ügyfélszám nem érvényes egész szám!\r\nAdjon meg új ügyfélszámot."
+            << "12abc";
+    }
+
+    void addWritesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, number);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(QString, boxAfter);
+        SetupWindow s;
+        s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
+        s.files.write(s.files.programFile(u"UszNum.dat"), fromHex("EB 03 00 00"));
+        s.open();
+        s.find<QLineEdit>("txtKitolKinek")->setText(name);
+        s.find<QLineEdit>("txtUgyfelszam")->setText(number);
+        const bool asked = !name.trimmed().isEmpty();
+        if (asked)
+            s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.test.dialogs.answerMessage(ui::Answer::Ok);
+        s.find<QPushButton>("cmdFelvesz")->click();
+
+        QCOMPARE(s.test.dialogs.messages.size(), asked ? 2 : 1);
+        QCOMPARE(s.test.dialogs.messages.last().title, title);
+        QCOMPARE(s.test.dialogs.messages.last().text, text);
+        QCOMPARE(s.find<QLineEdit>("txtUgyfelszam")->text(), boxAfter);
+        QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("EB 03 00 00"));
+    }
+
+    void changeAcceptsATakenNumberAndKeepsLeadingBlanks() {
+        SetupWindow s;
+        s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
+        s.open();
+        s.find<ui::ReportView>("ListView2")->selectRow(1);
+        QCOMPARE(s.find<QLineEdit>("txtKitolKinek")->text(), "Béta");
+        s.find<QLineEdit>("txtKitolKinek")->setText("  Béta Kft.");
+        s.find<QLineEdit>("txtUgyfelszam")->setText("1001");
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.find<QPushButton>("cmdModosit")->click();
+
+        QCOMPARE(s.test.dialogs.messages.size(), 1);
+        QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a módosítás ?");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + client("  B\xE9ta Kft.", "E9 03 00 00") + kOri);
+        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        QVERIFY(s.find<QPushButton>("cmdDel")->isEnabled());
+    }
+
+    void removeRenumbersTheRest_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("middle of three") << kAlfa + kBeta + kOri << 1 << "BÉTA" << kAlfa + kOri;
+        QTest::newRow("last of three") << kAlfa + kBeta + kOri << 2 << "ŐRI BT." << kAlfa + kBeta;
+        QTest::newRow("the only client") << kAlfa << 0 << "ALFA" << QByteArray();
+    }
+
+    void removeRenumbersTheRest() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, after);
+        SetupWindow s;
+        s.files.write(s.files.programFile(u"Ugyfelek.dat"), before);
+        s.open();
+        s.find<ui::ReportView>("ListView2")->selectRow(row);
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.find<QPushButton>("cmdDel")->click();
+
+        QCOMPARE(s.test.dialogs.messages[0].title, " Törlés az adatállományban !");
+        QCOMPARE(s.test.dialogs.messages[0].text,
+                 "Biztos TÖRÖLHETŐ?\n\r" + name + "\n\rügyfél a listából?");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), after);
+        QVERIFY(TempRegister::exists(s.files.programFile(u"Ugyfelek.dat")));
+        QVERIFY(!TempRegister::exists(s.files.programFile(u"xxu.dat")));
+        const int rows = int(after.size() / 44);
+        QCOMPARE(rowCount(s.window.get(), "ListView2"), rows);
+        if (rows > 0)
+            QCOMPARE(cell(s.window.get(), "ListView2", rows - 1, 2), QString::number(rows));
+        QVERIFY(!s.find<QPushButton>("cmdDel")->isEnabled());
+        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+    }
+};
+
+QTEST_MAIN(ClientListTest)
+#include "tst_clientlist.moc"

@@ -1,0 +1,286 @@
+// The settings window's tab "Általános beállítások": loading, colours, sort order, saving and
+// the serial counters, and how the main window opens it.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "settings/setupwindow.h"
+#include "store/recordfile.h"
+
+using namespace testing;
+
+namespace {
+
+// Setup.dat with every field set: colours, descending order, two quoted paths, flags.
+store::SetupRekord storedSetup() {
+    store::SetupRekord r;
+    r.AblakSzin = 0x00332211;
+    r.ListaSzin = 0x00665544;
+    r.PartnerSzin = 0x00998877;
+    r.Rendezes = 1;
+    r.WordUtvonal = "\"/usr/bin/lowriter\"";
+    r.PDFUtvonal = "  \"/usr/bin/evince\"";
+    r.AutUgyfelszam = -1;
+    r.UtolsoSorraUgras = 1;  // a flag is on only when it holds -1
+    r.KezdoUgyfelszam = 5000;
+    return r;
+}
+
+}  // namespace
+
+class FrmSetupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadShowsTheStoredSettings() {
+        SetupWindow s;
+        store::writeFirstRecord(s.files.programFile(u"Setup.dat"), storedSetup());
+        s.files.write(s.files.yearFile(2024, u"Num.dat"), fromHex("07 00 2A 00"));
+        const QByteArray before = s.file(u"Setup.dat");
+        s.open();
+        QCOMPARE(s.find<QLabel>("lbLista3")->palette().color(QPalette::Window),
+                 QColor(0x77, 0x88, 0x99));
+        QCOMPARE(s.find<QLineEdit>("txtExcelUtvonal")->text(), "/usr/bin/lowriter");
+        QCOMPARE(s.find<QLineEdit>("txtPDFUtvonal")->text(), "/usr/bin/evince");
+        QCOMPARE(s.find<QLineEdit>("txtUgyfszam")->text(), "5000");
+        QCOMPARE(s.find<QLineEdit>("txtKimenoNum")->text(), "7");
+        QCOMPARE(s.find<QLineEdit>("txtBejovoNum")->text(), "42");
+        QVERIFY(s.find<QCheckBox>("chkAutNum")->isChecked());
+        QVERIFY(!s.find<QCheckBox>("chkUtolsoSorraUgras")->isChecked());
+        // Descending order stays selected: nothing is written, the lists are not told.
+        QVERIFY(s.find<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(s.main.calls.isEmpty());
+        QCOMPARE(s.file(u"Setup.dat"), before);
+    }
+
+    void firstOpenStoresAscendingOrderAndCreatesTheYear() {
+        SetupWindow s;
+        s.main.year = 2031;
+        s.open();
+        // An empty Setup.dat reads ascending; choosing it writes the record back whole.
+        QCOMPARE(s.file(u"Setup.dat"),
+                 QByteArray(14, '\0') + QByteArray(500, ' ') + QByteArray(8, '\0'));
+        QCOMPARE(s.main.calls, QStringList{"order 0"});
+        // Automatic numbering is off: its starting number is hidden with its caption.
+        QVERIFY(s.find<QLineEdit>("txtUgyfszam")->isHidden());
+        QVERIFY(s.find<QLabel>("Label1_2")->isHidden());
+        QVERIFY(TempRegister::exists(s.files.yearFile(2031, u"Num.dat")));
+        QCOMPARE(s.files.read(s.files.yearFile(2031, u"Num.dat")).size(), 0);
+        QCOMPARE(s.find<QLineEdit>("txtKimenoNum")->text(), "0");
+    }
+
+    void colourIsStoredAndAppliedAtOnce_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("window") << "cmdListSzin"
+                                << "lbLista" << 0 << "window #102030";
+        QTest::newRow("letters") << "cmdList2Szin"
+                                 << "lbLista2" << 4 << "letters #102030";
+        QTest::newRow("partners") << "cmdList3Szin"
+                                  << "lbLista3" << 8 << "partners #102030";
+    }
+
+    void colourIsStoredAndAppliedAtOnce() {
+        QFETCH(QString, button);
+        QFETCH(QString, preview);
+        QFETCH(int, offset);
+        QFETCH(QString, call);
+        SetupWindow s;
+        store::writeFirstRecord(s.files.programFile(u"Setup.dat"), storedSetup());
+        s.open();
+        const QByteArray before = s.file(u"Setup.dat");
+        const QColor chosen(0x10, 0x20, 0x30);
+
+        s.test.dialogs.answerColor(std::nullopt);  // cancelled: nothing changes
+        s.find<QPushButton>(button)->click();
+        QCOMPARE(s.file(u"Setup.dat"), before);
+        QVERIFY(s.main.calls.isEmpty());
+        QVERIFY(s.find<QLabel>(preview)->palette().color(QPalette::Window) != chosen);
+
+        s.test.dialogs.answerColor(chosen);
+        s.find<QPushButton>(button)->click();
+        QCOMPARE(s.file(u"Setup.dat"), QByteArray(before).replace(offset, 4, fromHex("10203000")));
+        QCOMPARE(s.main.calls, QStringList{call});
+        QCOMPARE(s.find<QLabel>(preview)->palette().color(QPalette::Window), chosen);
+
+        // The dialog opens on black, then on the colour last chosen, by any button.
+        s.test.dialogs.answerColor(std::nullopt);
+        s.find<QPushButton>("cmdListSzin")->click();
+        QCOMPARE(s.test.dialogs.colorRequests, (QList<QColor>{Qt::black, Qt::black, chosen}));
+    }
+
+    void saveStoresPathsFlagsAndStartNumber_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("autNum");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QByteArray>("wordField");  // bytes 14-263
+        QTest::addColumn<QByteArray>("tail");       // bytes 514-521
+        QTest::newRow("path with blanks around")
+            << "  /opt/x y/w  " << true << "1200" << field("\"/opt/x y/w\"", 250)
+            << fromHex("FF FF 00 00 B0 04 00 00");
+        QTest::newRow("empty box")
+            << "" << true << " 7 " << field("\"\"", 250) << fromHex("FF FF 00 00 07 00 00 00");
+        // Without automatic numbering the starting number is 0 whatever the box holds.
+        QTest::newRow("automatic numbering off")
+            << "/w" << false << "abc" << field("\"/w\"", 250) << fromHex("00 00 00 00 00 00 00 00");
+        QTest::newRow("248 characters fit")
+            << QString(248, 'a') << true << "0"
+            << "\"" + QByteArray(248, 'a') + "\"" << fromHex("FF FF 00 00 00 00 00 00");
+        QTest::newRow("249 characters lose the closing quote")
+            << QString(249, 'a') << true << "0"
+            << "\"" + QByteArray(249, 'a') << fromHex("FF FF 00 00 00 00 00 00");
+    }
+
+    void saveStoresPathsFlagsAndStartNumber() {
+        QFETCH(QString, word);
+        QFETCH(bool, autNum);
+        QFETCH(QString, start);
+        QFETCH(QByteArray, wordField);
+        QFETCH(QByteArray, tail);
+        SetupWindow s;
+        store::writeFirstRecord(s.files.programFile(u"Setup.dat"), storedSetup());
+        s.open();
+        const QByteArray before = s.file(u"Setup.dat");
+        s.find<QLineEdit>("txtExcelUtvonal")->setText(word);
+        s.find<QCheckBox>("chkAutNum")->setChecked(autNum);
+        s.find<QCheckBox>("chkUtolsoSorraUgras")->setChecked(false);
+        s.find<QLineEdit>("txtUgyfszam")->setText(start);
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.find<QPushButton>("cmdMent")->click();
+
+        QCOMPARE(s.test.dialogs.messages.size(), 1);
+        QCOMPARE(s.test.dialogs.messages[0].title, " Módosítás ");
+        QCOMPARE(s.test.dialogs.messages[0].text, "Biztos módosítod a beállításokat?\r\n\r\n");
+        const QByteArray after = s.file(u"Setup.dat");
+        QCOMPARE(after.mid(14, 250), wordField);
+        QCOMPARE(after.mid(514, 8), tail);
+        // Colours and order stay as on file; the untouched path is stored again as shown.
+        QCOMPARE(after.left(14), before.left(14));
+        QCOMPARE(after.mid(264, 250), field("\"/usr/bin/evince\"", 250));
+
+        // Loaded again, the path shows without its quotes, and a path that lost its closing
+        // quote loses its last character too.
+        SetupWindow again;
+        again.files.write(again.files.programFile(u"Setup.dat"), after);
+        again.open();
+        QCOMPARE(again.find<QLineEdit>("txtExcelUtvonal")->text(),
+                 word.size() > 248 ? word.left(248) : word.trimmed());
+    }
+
+    void saveWritesNothing_data() {
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("answered no") << ui::Answer::No << "12";
+        QTest::newRow("start number with letters") << ui::Answer::Yes << "12abc";
+    }
+
+    void saveWritesNothing() {
+        QFETCH(ui::Answer, answer);
+        QFETCH(QString, start);
+        SetupWindow s;
+        store::writeFirstRecord(s.files.programFile(u"Setup.dat"), storedSetup());
+        s.open();
+        const QByteArray before = s.file(u"Setup.dat");
+        s.find<QLineEdit>("txtExcelUtvonal")->setText("/changed");
+        s.find<QLineEdit>("txtUgyfszam")->setText(start);
+        s.test.dialogs.answerMessage(answer);
+        if (answer == ui::Answer::Yes)
+            s.test.dialogs.answerMessage(ui::Answer::Ok);
+        s.find<QPushButton>("cmdMent")->click();
+        QCOMPARE(s.file(u"Setup.dat"), before);
+        if (answer == ui::Answer::Yes) {
+            QCOMPARE(s.test.dialogs.messages[1].title, "HIBA");
+            QCOMPARE(s.test.dialogs.messages[1].text,
+                     "A kezdő ügyfélszám csak egész szám lehet!"
+                     "\r\nA beállítások nem lettek elmentve.");
+        }
+    }
+
+    void counterModify_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("expected");  // Num.dat after; empty when refused
+        QTest::newRow("outgoing 12abc") << "cmdKiNum"
+                                        << "12abc" << fromHex("0C 00 09 00");
+        QTest::newRow("incoming empty") << "cmdBeNum"
+                                        << "" << fromHex("05 00 00 00");
+        QTest::newRow("outgoing 32768 refused") << "cmdKiNum"
+                                                << "32768" << QByteArray();
+        QTest::newRow("incoming -40000 refused") << "cmdBeNum"
+                                                 << "-40000" << QByteArray();
+    }
+
+    void counterModify() {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, expected);
+        SetupWindow s;
+        s.files.write(s.files.yearFile(2024, u"Num.dat"), fromHex("05 00 09 00"));
+        s.open();
+        s.find<QLineEdit>(button == "cmdKiNum" ? "txtKimenoNum" : "txtBejovoNum")->setText(text);
+        s.test.dialogs.answerMessage(ui::Answer::Ok);
+        s.find<QPushButton>(button)->click();
+        const ui::Message& shown = s.test.dialogs.messages.last();
+        QCOMPARE(s.files.read(s.files.yearFile(2024, u"Num.dat")),
+                 expected.isEmpty() ? fromHex("05 00 09 00") : expected);
+        QCOMPARE(shown.title, expected.isEmpty() ? "HIBA" : "Sorszám módosítás");
+        if (!expected.isEmpty()) {
+            QCOMPARE(shown.text, "A módosítás megtörtént.");
+            QCOMPARE(shown.icon, ui::Icon::Information);
+        }
+    }
+
+    void mainWindowOpensTheSettingsAndTakesItsChanges() {
+        MainWindow w;
+        store::SetupRekord setup = storedSetup();
+        setup.Rendezes = 0;
+        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
+        w.files.writeRecords(
+            w.files.yearFile(2024, u"Velmar.dat"),
+            std::vector{letter(QDate(2024, 3, 1), true, 1), letter(QDate(2024, 3, 2), true, 2)});
+        w.start();
+        w.test.dialogs.answerColor(QColor(Qt::red));
+        w.test.dialogs.answerColor(QColor(Qt::yellow));
+        w.test.dialogs.onModal([](QDialog& d) {
+            control<QPushButton>(&d, "cmdList2Szin")->click();
+            control<QPushButton>(&d, "cmdList3Szin")->click();
+            control<QRadioButton>(&d, "Option1_1")->click();
+        });
+        action(w.window.get(), "mnuSetup")->trigger();
+
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
+        auto base = [&](const char* list) {
+            return w.find<ui::ReportView>(list)->palette().color(QPalette::Base);
+        };
+        // Only the all-letters list and the client pick list change colour at once.
+        QCOMPARE(base("ListView1"), QColor(Qt::red));
+        QCOMPARE(base("ListView4"), QColor(0x44, 0x55, 0x66));
+        QCOMPARE(base("ListView2"), QColor(Qt::yellow));
+        QCOMPARE(base("ListView3"), QColor(0x77, 0x88, 0x99));
+        // Descending is stored, the incoming list re-sorted, and the window knows the setting.
+        QCOMPARE(w.files.read(w.files.programFile(u"Setup.dat")).mid(12, 2), fromHex("01 00"));
+        QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), "   2");
+        QCOMPARE(w.window->state().settings.Rendezes, 1);
+    }
+
+    void failedDocumentOpensTheSettings() {
+        MainWindow w;
+        w.start();
+        w.test.shell.succeed = false;
+        w.window->state().aktIratUtvonal = "\"/nincs/level.odt\"";
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.test.dialogs.onModal([](QDialog&) {});
+        w.find<QPushButton>("cmdKiLevelStart")->click();
+        QCOMPARE(w.test.dialogs.messages.last().title, "HIBA");
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
+    }
+};
+
+QTEST_MAIN(FrmSetupTest)
+#include "tst_frmsetup.moc"

@@ -1,0 +1,155 @@
+// The program search of the settings window: the folder walk, the three search buttons with
+// their stop, the drive and folder lists and browsing by hand.
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "settings/programsearch.h"
+#include "settings/setupwindow.h"
+
+using namespace testing;
+using settings::Program;
+
+namespace {
+
+void touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+}  // namespace
+
+class ProgramSearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void walkFindsDepthFirstAndSkips() {
+        QTemporaryDir root;
+        touch(root.filePath("a/winword.exe"));  // lower case: no match
+        touch(root.filePath("a/deep/WINWORD.EXE"));
+        touch(root.filePath("skip/WINWORD.EXE"));
+        touch(root.filePath("zOLDWINWORD.EXE"));  // ends in the name: a match
+        // A link back to the root would loop for ever if the walk followed it.
+        QVERIFY(QFile::link(root.path(), root.filePath("a/loop")));
+
+        settings::FolderWalk walk;
+        walk.skippedFolders = {root.filePath("skip")};
+        // The root's own files come before its subfolders.
+        QCOMPARE(walk.run(root.path(), Program::Word), root.filePath("zOLDWINWORD.EXE"));
+        QFile::remove(root.filePath("zOLDWINWORD.EXE"));
+        QCOMPARE(walk.run(root.path(), Program::Word), root.filePath("a/deep/WINWORD.EXE"));
+        QFile::remove(root.filePath("a/deep/WINWORD.EXE"));
+        QCOMPARE(walk.run(root.path(), Program::Word), QString());
+        QVERIFY(!walk.stopped());
+    }
+
+    void searchButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");  // under the temporary folder
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("found");
+        const QString word = "GombIndít", viewer = "GombIndít2", reader = "GombIndít3";
+        QTest::newRow("word") << word << "drive/sub/WINWORD.EXE"
+                              << "txtExcelUtvonal" << true;
+        QTest::newRow("word in lower case") << word << "drive/winword.exe"
+                                            << "txtExcelUtvonal" << false;
+        // The viewers are searched from the viewer root, not from the chosen drive.
+        QTest::newRow("viewer") << viewer << "viewers/PDFXCview.exe"
+                                << "txtPDFUtvonal" << true;
+        QTest::newRow("reader on the drive only") << reader << "drive/AcroRd32.exe"
+                                                  << "txtPDFUtvonal" << false;
+    }
+
+    void searchButtons() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(QString, box);
+        QFETCH(bool, found);
+        SetupWindow s;
+        const QString drive = s.files.folder() + "/drive";
+        touch(s.files.folder() + "/" + file);
+        touch(drive + "/other/x");
+        QDir().mkpath(s.files.folder() + "/viewers");
+        settings::SearchPlaces places;
+        places.volumes = [&] { return QStringList{drive}; };
+        places.viewerRoot = s.files.folder() + "/viewers";
+        QStringList during;  // the caption and how many search buttons are enabled
+        places.pumpEvents = [&] {
+            int enabled = 0;
+            for (const char* b : {"GombIndít", "GombIndít2", "GombIndít3"})
+                enabled += s.find<QPushButton>(b)->isEnabled();
+            during = {s.find<QPushButton>(button)->text(), QString::number(enabled)};
+        };
+        const QString idle = s.open(places).findChild<QPushButton*>(button)->text();
+        s.find<QLineEdit>(box)->setText("régi");
+        // The folder list shows a deeper folder; the Word search still starts at the drive.
+        auto* folders = s.find<QListWidget>("ListaMappa");
+        folders->setCurrentItem(folders->findItems("other", Qt::MatchExactly).value(0));
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(folders->item(0)->text(), drive + "/other");
+
+        s.find<QPushButton>(button)->click();
+        QCOMPARE(during, (QStringList{"Leállít", "1"}));
+        QCOMPARE(s.find<QLineEdit>(box)->text(), found ? s.files.folder() + "/" + file : QString());
+        QCOMPARE(
+            s.find<QLabel>("KeresesiAllapot")->text(),
+            QString(found ? "Megtaláltam..." : "NEM Találom, a Tallóz gombbal keresse meg..."));
+        QCOMPARE(s.find<QPushButton>(button)->text(), idle);
+        QVERIFY(s.find<QPushButton>("GombIndít2")->isEnabled());
+        QCOMPARE(s.test.dialogs.beeps, 1);
+    }
+
+    void stopButtonEndsTheSearch() {
+        SetupWindow s;
+        touch(s.files.folder() + "/a/b/c/WINWORD.EXE");
+        settings::SearchPlaces places;
+        // The user clicks "Leállít" while the walk lets events run in its first folder.
+        places.pumpEvents = [&] {
+            auto* button = s.find<QPushButton>("GombIndít");
+            if (button->text() == "Leállít")
+                button->click();
+        };
+        s.open(places);
+        s.find<QPushButton>("GombIndít")->click();
+        QCOMPARE(s.find<QLabel>("KeresesiAllapot")->text(), "Megszakítva...");
+        QCOMPARE(s.find<QLineEdit>("txtExcelUtvonal")->text(), "");
+        QCOMPARE(s.find<QPushButton>("GombIndít")->text(), "Word automatikus keresése");
+    }
+
+    void closingDuringASearchWaitsForIt() {
+        SetupWindow s;
+        touch(s.files.folder() + "/a/x");
+        settings::SearchPlaces places;
+        places.pumpEvents = [&] {
+            if (s.window->isVisible())
+                s.find<QPushButton>("cmdVissza")->click();
+        };
+        s.open(places).show();
+        s.find<QPushButton>("GombIndít")->click();
+        // The window closed only after the walk had returned.
+        QVERIFY(!s.window->searching());
+        QVERIFY(!s.window->isVisible());
+        QCOMPARE(s.find<QLabel>("KeresesiAllapot")->text(), "Megszakítva...");
+    }
+
+    void browseCancelledKeepsTheBox() {
+        SetupWindow s;
+        s.open();
+        auto* box = s.find<QLineEdit>("txtPDFUtvonal");
+        box->setText("/usr/bin/lowriter");
+        s.test.dialogs.answerOpenFile("");
+        s.find<QPushButton>("cmdTalloz2")->click();
+        QCOMPARE(box->text(), "/usr/bin/lowriter");
+        s.test.dialogs.answerOpenFile("/usr/bin/okular");
+        s.find<QPushButton>("cmdTalloz2")->click();
+        QCOMPARE(box->text(), "/usr/bin/okular");
+    }
+};
+
+QTEST_MAIN(ProgramSearchTest)
+#include "tst_programsearch.moc"

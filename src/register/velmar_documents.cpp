@@ -8,13 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace reg {
 
-// The path stored between double quotes, without them.
-QString unquotedPath(const QString& quoted) {
-    if (quoted.size() >= 2 && quoted.startsWith(u'"') && quoted.endsWith(u'"'))
-        return quoted.mid(1, quoted.size() - 2);
-    return quoted.startsWith(u'"') ? quoted.mid(1) : quoted;
-}
-
 void Velmar::openDocument() {
     const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
     if (path.isEmpty())

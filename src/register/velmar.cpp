@@ -81,6 +81,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     setCentralWidget(central);
 
     connectHandlers();
+    connectRegisterKeeping();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 

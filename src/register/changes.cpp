@@ -125,21 +125,16 @@ ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumb
     if (QFile::exists(tempPath))
         QFile::remove(tempPath);
 
-    QByteArray kept;
+    bool incoming = false;
     {
         store::RecordFile letters(lettersPath, store::LevelRekord::Size);
         if (!letters.isOpen())
             return ChangeResult::Failed;
-        kept = letters.readAllBytes();
+        if (recordNumber < 1 || recordNumber > letters.count())
+            return ChangeResult::NotFound;
+        incoming = store::LevelView(letters.readBytes(recordNumber)).incoming();
     }
-    const qint64 count = kept.size() / store::LevelRekord::Size;
-    if (recordNumber < 1 || recordNumber > count)
-        return ChangeResult::NotFound;
-    const qsizetype at = qsizetype(recordNumber - 1) * store::LevelRekord::Size;
-    const bool incoming =
-        store::LevelView(QByteArrayView(kept).sliced(at, store::LevelRekord::Size)).incoming();
-    kept.remove(at, store::LevelRekord::Size);
-    if (!store::replaceFile(lettersPath, kept, tempPath).ok())
+    if (!store::removeRecord(lettersPath, store::LevelRekord::Size, recordNumber, tempPath).ok())
         return ChangeResult::Failed;
 
     // Document record n keeps belonging to letter record n.

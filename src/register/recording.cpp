@@ -1,5 +1,6 @@
 #include "register/recording.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 
@@ -103,10 +104,11 @@ ui::Message recordingFailedMessage() {
 }
 
 bool counterFull(const store::Paths& paths, int year, const LetterEntry& entry) {
-    if (!entry.incoming)
+    // Only read: a year without counter file has both counters at 0.
+    const QString numPath = paths.yearFile(year, store::files::Num);
+    if (!entry.incoming || !QFileInfo::exists(numPath))
         return false;
-    const auto counters =
-        store::readFirstRecord<store::NumRekord>(paths.yearFile(year, store::files::Num));
+    const auto counters = store::readFirstRecord<store::NumRekord>(numPath);
     const double serial = serialOf(entry.year(), entry.sorszam, entry.evszam);
     return !countSerial(counters, *entry.incoming, serial).has_value();
 }

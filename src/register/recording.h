@@ -54,17 +54,17 @@ NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial = false)
 // The message that refuses the input; the direction names the counter that is full.
 ui::Message refusalMessage(Refusal refusal, bool incoming);
 
-// Step 1 of recording: the typed client number belongs to a client of another name. A client
+// The typed client number belongs to a client of another name. A client
 // number that reads 0 (also an empty field) or is no whole number never conflicts.
 bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const LetterEntry& entry);
 ui::Message clientNumberTakenMessage();
 
-// Step 2: a letter dated before today's midnight is recorded only when the user says so.
+// A letter dated before today's midnight is recorded only when the user says so.
 bool datedBeforeToday(double datum, QDate today);
 ui::Message pastDateQuestion();
-// Step 3.
+// Recording without a direction.
 ui::Message noDirectionMessage();
-// Step 4, when "Rákérdezés rögzítésre." is ticked.
+// The confirmation, when "Rákérdezés rögzítésre." is ticked.
 ui::Message recordingQuestion();
 // A letter file that cannot be written: nothing of the letter is kept.
 ui::Message recordingFailedMessage();
@@ -83,21 +83,21 @@ struct RecordOutcome {
     qint32 num = 0;           // the letter's Num
 };
 
-// Steps 7 to 10: counts the serial in Num.dat, appends the letter to the year's Velmar.dat
+// Counts the serial in Num.dat, appends the letter to the year's Velmar.dat
 // and writes its document record at the same number in KiIrat.dat. A missing year folder is
 // created. A letter that cannot be written takes the counter back and leaves the files as
 // they were.
 RecordOutcome appendLetter(const store::Paths& paths, int year, const LetterEntry& entry,
                            const EntryNumbers& numbers, const LetterDocuments& documents);
 
-// Step 11: a correspondent not yet listed with this client number joins the client list, and
+// A correspondent not yet listed with this client number joins the client list, and
 // the automatic client number counter UszNum moves on by one. Returns whether it was added.
 bool rememberClient(const store::Paths& paths, const QString& name, double clientNumber,
                     qint32 kezdoUgyfelszam);
 // UszNum after a new client: at least KezdoUgyfelszam - 1, then one more.
 qint32 nextUszNum(qint32 uszNum, qint32 kezdoUgyfelszam);
 
-// Step 12: a case handler not yet listed (ignoring case) joins the handler list.
+// A case handler not yet listed (ignoring case) joins the handler list.
 bool rememberHandler(const store::Paths& paths, const QString& name);
 
 }  // namespace reg

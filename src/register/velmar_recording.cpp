@@ -2,7 +2,6 @@
 // and recording a letter. The rules live in numbering.h and recording.h; this file reads the
 // controls, asks the questions in their order and writes the controls back.
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -49,8 +48,8 @@ void Velmar::connectRegisterKeeping() {
     cmdBeszkenneltLevel_ = new QPushButton(u"Beszkennelt &levél..."_s);
     cmdBeszkenneltLevel_->setObjectName(u"cmdBeszkenneltLevel"_s);
     cmdBeszkenneltLevel_->setToolTip(
-        u"A bejövő levél beszkennelt képének (JPG vagy PDF) kiválasztása; a levél "
-        u"rögzítése vagy módosítása menti el."_s);
+        u"A kijelölt bejövő levél beszkennelt képének (JPG vagy PDF) kiválasztása; "
+        u"a Módosítás menti a levélhez."_s);
     cmdBeszkenneltLevel_->setAccessibleName(u"Beszkennelt levél kiválasztása"_s);
     connect(cmdBeszkenneltLevel_, &QPushButton::clicked, cmdLevelek_, &QPushButton::click);
     if (auto* grid = qobject_cast<QGridLayout*>(txUgyintezo_->parentWidget()->layout())) {
@@ -116,7 +115,8 @@ void Velmar::onRecord() {
         return platform_.dialogs.message(this, message);
     };
 
-    // 1. The client number must not belong to a client of another name.
+    // The checks, in this order: the client number must not belong to a client of another
+    // name.
     const auto clients =
         store::readAllRecords<store::UgyfelRekord>(paths_.programFile(store::files::Ugyfelek));
     if (clientNumberTaken(clients, entry)) {
@@ -125,12 +125,12 @@ void Velmar::onRecord() {
         txtUgyfelszam_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // 2. An earlier date only when the user confirms it.
+    // An earlier date only when the user confirms it.
     if (datedBeforeToday(entry.datum, platform_.clock.today()) &&
         ask(pastDateQuestion()) != ui::Answer::Yes) {
         return;
     }
-    // 3. A direction.
+    // A direction.
     if (!entry.incoming) {
         ask(noDirectionMessage());
         return;
@@ -148,18 +148,18 @@ void Velmar::onRecord() {
         field->selectAll();
         return;
     }
-    // 4. The confirmation.
+    // The confirmation.
     if (chkRogzitKerdes_->isChecked() && ask(recordingQuestion()) != ui::Answer::Yes)
         return;
-    // 5. The settings as they are now.
+    // The settings as they are now.
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    // 6. The document; its choice never stops the recording.
+    // The document; its choice never stops the recording.
     state_.aktMelleklet.clear();
     if (chkMellekletKerdes_->isChecked())
         cmdKiLevelek_->click();
 
-    // 7-10. The counter, the letter and its document record.
+    // The counter, the letter and its document record.
     const RecordOutcome outcome =
         appendLetter(paths_, year, entry, check.numbers,
                      {state_.aktMelleklet, state_.aktIratNev, state_.aktIratUtvonal});
@@ -171,15 +171,15 @@ void Velmar::onRecord() {
         ask(recordingFailedMessage());
         return;
     }
-    // 11-12. New correspondents and case handlers are remembered.
+    // New correspondents and case handlers are remembered.
     rememberClient(paths_, entry.kitolKinek, check.numbers.ugyfelszam,
                    state_.settings.KezdoUgyfelszam);
     rememberHandler(paths_, entry.ugyintezo);
-    // 13-14. The lists show the new letter.
+    // The lists show the new letter.
     beolvas();
     if (state_.settings.UtolsoSorraUgras != 0)
         jumpToLastRow({1, 0});
-    // 15. Ready for the next letter.
+    // Ready for the next letter.
     clearEntryFields();
     state_.aktMelleklet.clear();
 }

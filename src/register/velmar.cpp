@@ -83,6 +83,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     connectHandlers();
     connectBackupAndOutput();
     connectWindows();
+    connectRegisterKeeping();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 

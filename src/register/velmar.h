@@ -123,6 +123,30 @@ private:
     void openSettings();
     void openAbout();
 
+    // Register keeping: the direction choice and its proposed number, recording, modifying
+    // and deleting letters, and the document choices (velmar_recording.cpp,
+    // velmar_changes.cpp, velmar_documents.cpp).
+    void connectRegisterKeeping();
+    void onDirectionChosen(int index);
+    void onRecord();
+    void onModify();
+    void onDelete();
+    void chooseDocument();
+    void chooseScannedLetter();
+    // The entry fields read as a letter (reg::LetterEntry, register/recording.h).
+    struct LetterEntry entryFields() const;
+    // True "&Bejövő", false "&Kimenő", nothing when neither is chosen.
+    std::optional<bool> chosenDirection() const;
+    // The checks modification and deletion make before they touch the selected letter.
+    bool selectedLetterReachable();
+    // What modification and deletion leave behind: a reloaded list and an entry area ready
+    // for a new letter, with the two buttons off until the next selection.
+    void finishChange(bool jumpToLast);
+    // The year of the letter last selected in a letter list: modification and deletion refuse
+    // when the date has since been moved into another year.
+    int selectedLetterYear_ = 0;
+    QPushButton* cmdBeszkenneltLevel_ = nullptr;  // the scanned-letter choice, on screen
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

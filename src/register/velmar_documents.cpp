@@ -1,4 +1,5 @@
-// The document linked to a letter: opening it with the desktop's default application.
+// The document linked to a letter and the scanned incoming letter: choosing them with the
+// file-open dialog, and opening the document with the desktop's default application.
 
 #include "register/documents.h"
 #include "register/velmar.h"
@@ -8,14 +9,16 @@ using namespace Qt::StringLiterals;
 
 namespace reg {
 
-// The path stored between double quotes, without them.
-QString unquotedPath(const QString& quoted) {
-    if (quoted.size() >= 2 && quoted.startsWith(u'"') && quoted.endsWith(u'"'))
-        return quoted.mid(1, quoted.size() - 2);
-    return quoted.startsWith(u'"') ? quoted.mid(1) : quoted;
+void Velmar::chooseDocument() {
+    applyDocumentChoice(state_, platform_.dialogs.openFile(this, documentRequest()));
+}
+
+void Velmar::chooseScannedLetter() {
+    applyScannedLetterChoice(state_, platform_.dialogs.openFile(this, scannedLetterRequest()));
 }
 
 void Velmar::openDocument() {
+    // The path is stored quoted; the shell gets it without the quotes.
     const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
     if (path.isEmpty())
         return;  // nothing to hand over

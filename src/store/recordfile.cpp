@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -63,23 +64,19 @@ bool RecordFile::writeBytes(qint64 n, const QByteArray& bytes) {
     return file_.seek(offset) && file_.write(bytes) == bytes.size() && file_.flush();
 }
 
-ReplaceResult replaceFile(const QString& target, const QByteArray& content,
-                          const QString& tempPath) {
+namespace {
+
+// Flushes the finished temporary file to the disk and renames it over the target.
+ReplaceResult commitTemp(QFile& temp, const QString& target, const QString& tempPath) {
     ReplaceResult result;
     auto fail = [&](const QString& text) {
         result.error = classify(tempPath);
         result.errorText = text;
+        temp.close();
         QFile::remove(tempPath);
         return result;
     };
-
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result.error = classify(tempPath);
-        result.errorText = temp.errorString();
-        return result;
-    }
-    if (temp.write(content) != content.size() || !temp.flush())
+    if (!temp.flush())
         return fail(temp.errorString());
     if (::fsync(temp.handle()) != 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
@@ -94,20 +91,70 @@ ReplaceResult replaceFile(const QString& target, const QByteArray& content,
     return result;
 }
 
+// Copies `length` bytes from `offset` of `source` to the end of `target`, inside the kernel
+// where it can: a year's files are copied without passing through the program's memory.
+bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& target) {
+    if (!target.flush())
+        return false;
+    loff_t in = offset;
+    while (length > 0) {
+        const ssize_t copied =
+            ::copy_file_range(source.handle(), &in, target.handle(), nullptr, size_t(length), 0);
+        if (copied <= 0)
+            break;
+        length -= copied;
+    }
+    if (length == 0)
+        return true;
+    // Where the kernel cannot copy between the two files, through a buffer.
+    if (!source.seek(in))
+        return false;
+    while (length > 0) {
+        const QByteArray chunk = source.read(std::min<qint64>(length, 1 << 20));
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
+            return false;
+        length -= chunk.size();
+    }
+    return true;
+}
+
+}  // namespace
+
+ReplaceResult replaceFile(const QString& target, const QByteArray& content,
+                          const QString& tempPath) {
+    QFile temp(tempPath);
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {classify(tempPath), temp.errorString()};
+    if (temp.write(content) != content.size()) {
+        const ReplaceResult result{classify(tempPath), temp.errorString()};
+        temp.close();
+        QFile::remove(tempPath);
+        return result;
+    }
+    return commitTemp(temp, target, tempPath);
+}
+
 ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
                            const QString& tempPath) {
-    QByteArray kept;
-    {
-        RecordFile file(path, recordLength);
-        if (!file.isOpen())
-            return {file.error(), file.errorText()};
-        kept = file.readAllBytes();
-    }
-    const qint64 count = kept.size() / recordLength;
+    // Opened as every record file is: a missing file is an empty one.
+    QFile source(path);
+    if (!source.open(QIODevice::ReadWrite))
+        return {classify(path), source.errorString()};
+    const qint64 count = source.size() / recordLength;
     if (n < 1 || n > count)
         return {};
-    kept.remove((n - 1) * recordLength, recordLength);
-    return replaceFile(path, kept, tempPath);
+    QFile temp(tempPath);
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {classify(tempPath), temp.errorString()};
+    // The records before n and after it; a trailing partial record is left out.
+    if (!copyRange(source, 0, (n - 1) * recordLength, temp) ||
+        !copyRange(source, n * recordLength, (count - n) * recordLength, temp)) {
+        const ReplaceResult result{FileError::Failed, temp.errorString()};
+        temp.close();
+        QFile::remove(tempPath);
+        return result;
+    }
+    return commitTemp(temp, path, tempPath);
 }
 
 }  // namespace store

@@ -16,27 +16,35 @@ using namespace Qt::StringLiterals;
 
 namespace ui {
 
+namespace {
+
+// One entry of Qt's form: "description (*.a *.A ...)".
+QString qtNameFilter(QString description, const QString& patternList) {
+    // "kép (*.jpg)" -> "kép": the patterns are listed again in Qt's own form below.
+    static const QRegularExpression trailingPatterns(u"\\s*\\([^()]*\\)\\s*$"_s);
+    description = description.trimmed().remove(trailingPatterns);
+    QStringList patterns;
+    for (const QString& pattern : patternList.split(u';', Qt::SkipEmptyParts)) {
+        for (const QString& spelling : {pattern, pattern.toLower(), pattern.toUpper()}) {
+            if (!patterns.contains(spelling))
+                patterns << spelling;
+        }
+    }
+    if (description.isEmpty())
+        description = patternList;
+    return description + u" ("_s + patterns.join(u' ') + u')';
+}
+
+}  // namespace
+
 QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList result;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i].trimmed();
-        // "kép (*.jpg)" -> "kép": the patterns are listed again in Qt's own form below.
-        static const QRegularExpression trailingPatterns(u"\\s*\\([^()]*\\)\\s*$"_s);
-        description.remove(trailingPatterns);
-        QStringList patterns;
-        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
-            for (const QString& spelling : {pattern, pattern.toLower(), pattern.toUpper()}) {
-                if (!patterns.contains(spelling))
-                    patterns << spelling;
-            }
-        }
-        if (description.isEmpty())
-            description = parts[i + 1];
-        result << description + u" ("_s + patterns.join(u' ') + u')';
-    }
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        result << qtNameFilter(parts[i], parts[i + 1]);
+    // A filter of bare patterns ("*.jpg;*.PDF") is one entry of those patterns.
     if (result.isEmpty() && !filter.isEmpty())
-        result << filter;
+        result << qtNameFilter(QString(), filter);
     return result;
 }
 

@@ -10,6 +10,7 @@ namespace ui {
 // The name filters of a file dialog from the "description|patterns|..." form. Patterns are
 // separated by ';' there and by spaces in Qt's form; on a case-sensitive file system every
 // pattern is offered in its lower- and upper-case spelling too, so "*.PDF" also shows a.pdf.
+// A filter of bare patterns without description ("*.jpg;*.PDF") is one entry.
 QStringList qtNameFilters(const QString& filter);
 
 class QtDialogs final : public Dialogs {

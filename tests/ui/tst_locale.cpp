@@ -133,7 +133,8 @@ private slots:
                 "kép (*.jpg)|*.jpg|Dokumentum (*.doc;*.docx;*.PDF)|*.doc;*.docx;*.PDF")),
             (QStringList{QStringLiteral("kép (*.jpg *.JPG)"),
                          QStringLiteral("Dokumentum (*.doc *.DOC *.docx *.DOCX *.PDF *.pdf)")}));
-        QCOMPARE(ui::qtNameFilters(QStringLiteral("*.exe")), QStringList{QStringLiteral("*.exe")});
+        QCOMPARE(ui::qtNameFilters(QStringLiteral("*.jpg;*.PDF")),
+                 QStringList{QStringLiteral("*.jpg;*.PDF (*.jpg *.JPG *.PDF *.pdf)")});
     }
 };
 

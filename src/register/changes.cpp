@@ -1,0 +1,163 @@
+#include "register/changes.h"
+
+#include <QFile>
+
+#include "register/numbering.h"
+#include "store/recordfile.h"
+#include "ui/locale.h"
+
+using namespace Qt::StringLiterals;
+
+namespace reg {
+namespace {
+
+// The temporary copy of KiIrat.dat while a deletion rewrites it.
+constexpr QStringView kKiIratTemp = u"xxk.dat";
+
+ui::Message errorBox(const QString& text) {
+    return {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
+}
+
+}  // namespace
+
+QString modificationPrompt() {
+    return u"Kimenő vagy Bejövő levél?\r\n1 - Kimenő\r\n2 - Bejövő"_s;
+}
+
+QString modificationDefault(std::optional<bool> incoming) {
+    if (!incoming)
+        return {};
+    return *incoming ? u"2"_s : u"1"_s;
+}
+
+std::optional<bool> answeredDirection(const std::optional<QString>& answer) {
+    if (!answer || !ui::isNumber(*answer))
+        return std::nullopt;
+    QString text = answer->trimmed();
+    text.replace(u',', u'.');
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || value < 1 || value > 2)
+        return std::nullopt;
+    return value == 2;
+}
+
+ui::Message modificationQuestion() {
+    return {u" Módosítás az adatállományban !"_s,
+            u"Biztos JÓK az adatok ?\n\rMehet a módosítás ?"_s, ui::Buttons::YesNo, ui::Answer::Yes,
+            ui::Icon::Question};
+}
+
+ui::Message modificationFailedMessage() {
+    return errorBox(
+        u"A módosítást nem sikerült az adatállományba írni!\r\n"
+        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+}
+
+ChangeResult modifyLetter(const store::Paths& paths, int year, qint64 recordNumber,
+                          const LetterEntry& entry, const EntryNumbers& numbers,
+                          const LetterDocuments& documents) {
+    store::RecordFile letters(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
+    if (!letters.isOpen())
+        return ChangeResult::Failed;
+    if (recordNumber < 1 || recordNumber > letters.count())
+        return ChangeResult::NotFound;
+    const auto stored = letters.read<store::LevelRekord>(recordNumber);
+    // Everything comes from the entry fields except the running number.
+    const store::LevelRekord letter = letterRecord(entry, numbers, stored.Num, documents.melleklet);
+    if (!letters.write(recordNumber, letter))
+        return ChangeResult::Failed;
+    store::RecordFile irat(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size);
+    irat.write(recordNumber, store::IratRekord{documents.iratNev, documents.iratUtvonal});
+    return ChangeResult::Done;
+}
+
+int renumberClients(const store::Paths& paths, const QString& name, double clientNumber) {
+    store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
+    if (!clients.isOpen())
+        return 0;
+    const qint32 number = ui::toInt32(clientNumber).value_or(0);
+    const QByteArray bytes = clients.readAllBytes();
+    int changed = 0;
+    for (qint64 n = 1; n * store::UgyfelRekord::Size <= bytes.size(); ++n) {
+        auto client = store::UgyfelRekord::fromBytes(QByteArrayView(bytes).sliced(
+            (n - 1) * store::UgyfelRekord::Size, store::UgyfelRekord::Size));
+        if (!ui::sameName(store::trimmed(client.Nev), name))
+            continue;
+        client.Ugyfelszam = number;
+        if (clients.write(n, client))
+            ++changed;
+    }
+    return changed;
+}
+
+QString registrationText(const store::LevelRekord& letter) {
+    const QString serial =
+        letter.Sorszam == store::kBlankSerial ? QString() : QString::number(letter.Sorszam);
+    return store::trimmed(letter.Elotag) + serial + store::trimmed(letter.Evszam);
+}
+
+ui::Message deletionQuestion(const store::LevelRekord& letter) {
+    return {u" TÖRLÉS az adatállományból !"_s,
+            u"Biztos T Ö R Ö L H E T Ő\n\ra(z)    "_s + registrationText(letter) +
+                u"\n\riktatási számú tétel? "_s,
+            ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
+}
+
+ui::Message deletionFailedMessage() {
+    return errorBox(
+        u"A levelet nem sikerült törölni az adatállományból!\r\n"
+        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+}
+
+std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int year,
+                                               qint64 recordNumber) {
+    store::RecordFile letters(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
+    if (!letters.isOpen() || recordNumber < 1 || recordNumber > letters.count())
+        return std::nullopt;
+    return letters.read<store::LevelRekord>(recordNumber);
+}
+
+ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumber) {
+    const QString lettersPath = paths.yearFile(year, store::files::Velmar);
+    const QString tempPath = paths.yearFile(year, store::files::VelmarTemp);
+    // Whatever an interrupted deletion left behind is no part of the register.
+    if (QFile::exists(tempPath))
+        QFile::remove(tempPath);
+
+    bool incoming = false;
+    {
+        store::RecordFile letters(lettersPath, store::LevelRekord::Size);
+        if (!letters.isOpen())
+            return ChangeResult::Failed;
+        if (recordNumber < 1 || recordNumber > letters.count())
+            return ChangeResult::NotFound;
+        incoming = store::LevelView(letters.readBytes(recordNumber)).incoming();
+    }
+    if (!store::removeRecord(lettersPath, store::LevelRekord::Size, recordNumber, tempPath).ok())
+        return ChangeResult::Failed;
+
+    // Document record n keeps belonging to letter record n.
+    store::removeRecord(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size,
+                        recordNumber, paths.yearFolder(year) + u'/' + kKiIratTemp);
+
+    store::RecordFile numFile(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
+    numFile.write(1, lowerCounter(numFile.read<store::NumRekord>(1), incoming));
+    return ChangeResult::Done;
+}
+
+ui::Message letterNotFoundMessage(int year) {
+    return errorBox(
+        u"A kijelölt levél nem található a %1. évi adatállományban!\r\n"
+        u"Válassza ki újra a levelet a listából."_s.arg(year));
+}
+
+ui::Message otherYearMessage(int letterYear, int pickerYear) {
+    return errorBox(
+        u"A kijelölt levél a %1. évi iktatásban szerepel, a Dátum viszont %2. évet mutat!\r\n"
+        u"Levél nem vihető át másik évbe: ha a dátuma rossz évre szól, törölje, és "
+        u"rögzítse újra a helyes évben."_s.arg(letterYear)
+            .arg(pickerYear));
+}
+
+}  // namespace reg

@@ -42,6 +42,7 @@ bench: deps
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./build/velmarok_screenshots docs
+	tools/print_sample.sh
 
 package: deps
 	cmake --preset package

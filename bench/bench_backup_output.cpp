@@ -17,7 +17,7 @@
 #include "register/listletters.h"
 #include "store/paths.h"
 #include "store/recordfile.h"
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 #include "ui/listmodel.h"
 #include "ui/qtprinter.h"
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "register/velmar.h"
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 #include "support/fakeplatform.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 #include "support/mainwindow.h"
 
 using namespace testing;

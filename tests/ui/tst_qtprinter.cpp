@@ -2,7 +2,7 @@
 // preview, and a real PDF of a printed letter list.
 //
 // With VELMAROK_SAMPLE_PDF set, the 40-row list is also written to that path;
-// tests/tools/print_sample.sh renders it into docs/print-page.png.
+// tools/print_sample.sh renders it into docs/print-page.png.
 
 #include <QApplication>
 #include <QDialog>
@@ -18,7 +18,7 @@
 #include <QTimer>
 
 #include "print/letterlistprint.h"
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 #include "ui/qtprinter.h"
 
 namespace {

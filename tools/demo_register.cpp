@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "register/velmar.h"
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 #include "support/fakeplatform.h"
 
 namespace {

@@ -5,7 +5,7 @@
 # VELMAROK_SAMPLE_PDF names a file; pdftoppm (Debian package poppler-utils) turns its first
 # page into the picture. Needs a built tree: cmake --preset default && cmake --build --preset default
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 command -v pdftoppm >/dev/null || { echo "pdftoppm missing: apt-get install poppler-utils" >&2; exit 1; }
 

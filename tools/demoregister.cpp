@@ -1,4 +1,4 @@
-#include "support/demoregister.h"
+#include "tools/demoregister.h"
 
 #include <QDir>
 #include <QFile>

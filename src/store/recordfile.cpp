@@ -106,8 +106,9 @@ bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& target) {
     }
     if (length == 0)
         return true;
-    // Where the kernel cannot copy between the two files, through a buffer.
-    if (!source.seek(in))
+    // Where the kernel cannot copy between the two files, through a buffer. The kernel moved
+    // the target's file offset, not QFile's idea of it: continue at the true end.
+    if (!source.seek(in) || !target.seek(target.size()))
         return false;
     while (length > 0) {
         const QByteArray chunk = source.read(std::min<qint64>(length, 1 << 20));

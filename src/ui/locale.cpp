@@ -5,6 +5,8 @@
 
 #include "store/oledate.h"
 
+using namespace Qt::StringLiterals;
+
 namespace ui {
 
 QString shortDate(QDate date) {
@@ -65,6 +67,16 @@ std::optional<double> leadingNumber(QStringView text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+QString numberText(double value) {
+    if (value == 0)
+        return u"0"_s;  // also -0
+    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', u',');
+    return text;
 }
 
 double roundHalfEven(double value) {

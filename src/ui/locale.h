@@ -29,6 +29,11 @@ double numericValue(QStringView text);
 // The same, but nothing when the text does not begin with a number.
 std::optional<double> leadingNumber(QStringView text);
 
+// A number as text, the way the register compares numbers with texts: decimal digits without
+// leading zeros or blanks, a leading minus for negatives, and a decimal comma for a fraction
+// (12 -> "12", -3 -> "-3", 12.5 -> "12,5").
+QString numberText(double value);
+
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
 

@@ -104,6 +104,11 @@ private:
     // Documents (velmar_documents.cpp).
     void openDocument();
 
+    // Searching the register (velmar_search.cpp).
+    void connectSearch();
+    void runSearch(int index);
+    void finishSearch(bool byClientNumber);
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

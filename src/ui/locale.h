@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QDate>
 #include <QString>
@@ -17,6 +18,11 @@ QString shortDate(double oleDate);
 
 // Upper-casing with Hungarian letters (ő -> Ő, ű -> Ű).
 QString upper(const QString& text);
+
+// Whether `upperNeedle` occurs in the Windows-1250 `text` upper-cased: the same answer as
+// upper(decoded text).contains(upperNeedle), without building the decoded and upper-cased
+// texts, for look-ups that run over a whole file on every keystroke.
+bool upperContains(QByteArrayView text, QStringView upperNeedle);
 
 // Name comparison of clients and handlers: both sides trimmed of spaces at the ends and
 // upper-cased, then compared exactly.

@@ -82,6 +82,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
 
     connectHandlers();
     connectSearch();
+    connectAssistance();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 

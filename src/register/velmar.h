@@ -104,10 +104,21 @@ private:
     // Documents (velmar_documents.cpp).
     void openDocument();
 
-    // Searching the register (velmar_search.cpp).
+    // Searching the register (velmar_search.cpp) and the help of the entry fields
+    // (velmar_assist.cpp).
     void connectSearch();
     void runSearch(int index);
     void finishSearch(bool byClientNumber);
+    void connectAssistance();
+    void lookUpClients();
+    void lookUpHandlers();
+    void controlSubjectLength();
+    void keepSerialNumeric();
+    void checkAndProposeClientNumber();
+    void setNextClientNumber();
+    void changeYearFromSearchDate();
+    bool checkingClientNumber_ = false;
+    QString lastSerialText_;  // the serial box's last text that read as a number
 
     ui::Platform& platform_;
     store::Paths paths_;

@@ -1,177 +1,55 @@
-// The entry fields' helpers without the window: pick list filtering, the subject counter,
-// the number-only serial and the client number check, proposal and counter.
+// The entry fields' helpers without the window: pick list filtering and the client number
+// check and proposal.
 
 #include <QTest>
 
 #include "register/assist.h"
 
-namespace {
-
-template <typename R>
-QByteArray bytesOf(const std::vector<R>& records) {
-    QByteArray bytes;
-    for (const R& r : records)
-        bytes += r.toBytes();
-    return bytes;
-}
-
-const std::vector<store::UgyfelRekord> kClients = {
-    {QStringLiteral("Kovács Kft."), 12},
-    {QStringLiteral("Szabó Bt."), 1041},
-    {QStringLiteral("  Rákos Bt."), 0},
-    {QStringLiteral("Großmann GmbH"), 5},
-};
-
-}  // namespace
-
 class AssistTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void clientLookUp_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::newRow("ko") << "ko" << QList<int>{0, 2};
-        QTest::newRow("trimmed, any case") << "  KO " << QList<int>{0, 2};
-        QTest::newRow("accented") << "SZABÓ" << QList<int>{1};
-        QTest::newRow("empty lists all") << "" << QList<int>{0, 1, 2, 3};
-        QTest::newRow("ß upper-cases to SS") << "grossm" << QList<int>{3};
-        QTest::newRow("nobody") << "xyz" << QList<int>{};
-    }
-
     void clientLookUp() {
-        QFETCH(QString, typed);
-        QFETCH(QList<int>, rows);
-        const std::vector<int> found = reg::matchingClients(bytesOf(kClients), typed);
-        QCOMPARE(QList<int>(found.begin(), found.end()), rows);
+        QByteArray clients;
+        for (const char* name : {"Kovács Kft.", "Szabó Bt.", "  Rákos Bt.", "Großmann GmbH"})
+            clients += store::UgyfelRekord{QString::fromUtf8(name), 1}.toBytes();
+        auto found = [&](const char* typed) {
+            const std::vector<int> rows = reg::matchingClients(clients, QString::fromUtf8(typed));
+            return QList<int>(rows.begin(), rows.end());
+        };
+        QCOMPARE(found("ko"), (QList<int>{0, 2}));
+        QCOMPARE(found(" SZABÓ "), QList<int>{1});
+        QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
+        QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
     }
 
-    void pickListCells() {
-        const QByteArray clients = bytesOf(kClients);
-        QCOMPARE(reg::clientCell(clients, 2, 0), QStringLiteral("Rákos Bt."));
-        QCOMPARE(reg::clientCell(clients, 1, 1), QStringLiteral("1041"));
-        QCOMPARE(reg::clientCell(clients, 2, 2), QStringLiteral("3"));
-        const QByteArray handlers = bytesOf(std::vector<store::UgyintezoRekord>{
-            {QStringLiteral("Kiss Anna")}, {QStringLiteral(" Őri Zsófia ")}});
-        const std::vector<int> found = reg::matchingHandlers(handlers, QStringLiteral("ő"));
-        QCOMPARE(QList<int>(found.begin(), found.end()), QList<int>{1});
-        QCOMPARE(reg::handlerCell(handlers, 1, 0), QStringLiteral("Őri Zsófia"));
-        QCOMPARE(reg::handlerCell(handlers, 1, 1), QStringLiteral("2"));
-    }
-
-    void subjectCounter_data() {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << 0 << "";
-        QTest::newRow("43") << 43 << "még: 57 karakter!";
-        QTest::newRow("99") << 99 << "még: 1 karakter!";
-        QTest::newRow("100") << 100 << "STOP";
-    }
-
-    void subjectCounter() {
-        QFETCH(int, length);
-        QFETCH(QString, text);
-        QCOMPARE(reg::subjectCounterText(length), text);
-    }
-
-    void numberOnlySerial_data() {
-        QTest::addColumn<QString>("previous");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("x after digits") << "12"
-                                        << "12x"
-                                        << "12";
-        QTest::newRow("only a letter") << ""
-                                       << "x"
-                                       << "";
-        QTest::newRow("pasted") << ""
-                                << "12ab3"
-                                << "12";
-        QTest::newRow("x between digits") << "12"
-                                          << "1x2"
-                                          << "12";
-        QTest::newRow("replaced by a letter") << "12"
-                                              << "x"
-                                              << "12";
-        QTest::newRow("decimal comma") << "1"
-                                       << "1,5"
-                                       << "1,5";
-        QTest::newRow("sign alone") << ""
-                                    << "-"
-                                    << "";
-        QTest::newRow("number") << "12"
-                                << "125"
-                                << "125";
-    }
-
-    void numberOnlySerial() {
-        QFETCH(QString, previous);
-        QFETCH(QString, text);
-        QFETCH(QString, kept);
-        QCOMPARE(reg::numberOnly(text, previous), kept);
-    }
-
-    void clientNumberTaken_data() {
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("another client's") << "12"
-                                          << "Szabó Bt." << true;
-        QTest::newRow("own number") << " 12 "
-                                    << "kovács kft." << false;
-        QTest::newRow("no whole number") << "12.5"
-                                         << "Szabó Bt." << false;
-        QTest::newRow("empty, a client has 0") << ""
-                                               << "Szabó Bt." << false;
-        QTest::newRow("unused") << "99"
-                                << "Szabó Bt." << false;
-    }
-
-    void clientNumberTaken() {
-        QFETCH(QString, number);
-        QFETCH(QString, name);
-        QFETCH(bool, taken);
-        QCOMPARE(reg::clientNumberTaken(kClients, number, name), taken);
-    }
-
-    void clientNumberProposal_data() {
+    void clientNumbers_data() {
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<int>("uszNum");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");       // by Kovács Kft., number 12, for Szabó Bt.
         QTest::addColumn<qint64>("proposed");  // -1: the field keeps its text
-        QTest::newRow("next after 1041") << true << 1041 << "" << qint64(1042);
-        QTest::newRow("counter 0: start") << true << 0 << "" << qint64(1000);
-        QTest::newRow("1500 stays") << true << 1041 << "1500" << qint64(-1);
-        QTest::newRow("below start replaced") << true << 1041 << "12" << qint64(1042);
-        QTest::newRow("off") << false << 1041 << "" << qint64(-1);
+        QTest::newRow("1041 -> 1042") << true << 1041 << "" << false << qint64(1042);
+        QTest::newRow("0 -> 1000") << true << 0 << "" << false << qint64(1000);
+        QTest::newRow("1500 stays") << true << 1041 << "1500" << false << qint64(-1);
+        QTest::newRow("off") << false << 1041 << "" << false << qint64(-1);
+        QTest::newRow("taken") << false << 0 << "12" << true << qint64(-1);
+        QTest::newRow("no whole number") << false << 0 << "12.0" << false << qint64(-1);
     }
 
-    void clientNumberProposal() {
+    void clientNumbers() {
         QFETCH(bool, automatic);
         QFETCH(int, uszNum);
         QFETCH(QString, typed);
+        QFETCH(bool, taken);
         QFETCH(qint64, proposed);
+        const std::vector<store::UgyfelRekord> clients = {{QStringLiteral("Kovács Kft."), 12},
+                                                          {QStringLiteral("Szabó Bt."), 0}};
+        QCOMPARE(reg::clientNumberTaken(clients, typed, QStringLiteral(" szabó bt.")), taken);
         store::SetupRekord setup;
         setup.AutUgyfelszam = automatic ? store::kTrue : store::kFalse;
         setup.KezdoUgyfelszam = 1000;
         QCOMPARE(reg::proposedClientNumber(typed, setup, uszNum).value_or(-1), proposed);
-    }
-
-    void clientCounterFromAnswer_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<qint64>("counter");  // -1: refused
-        QTest::newRow("2000") << "2000" << qint64(1999);
-        QTest::newRow("halves to even") << "2000.5" << qint64(2000);
-        QTest::newRow("leading number") << " 15 db" << qint64(14);
-        QTest::newRow("no number") << "abc" << qint64(-1);
-        QTest::newRow("too large") << "2147483649" << qint64(-1);
-    }
-
-    void clientCounterFromAnswer() {
-        QFETCH(QString, answer);
-        QFETCH(qint64, counter);
-        const auto result = reg::clientCounterFromAnswer(answer);
-        QCOMPARE(result ? qint64(*result) : qint64(-1), counter);
     }
 };
 

@@ -84,6 +84,8 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     connectBackupAndOutput();
     connectWindows();
     connectRegisterKeeping();
+    connectSearch();
+    connectAssistance();
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 
@@ -295,7 +297,7 @@ QWidget* Velmar::buildSearchFrame() {
                                   u"Teljes lista"_s,         u"Ügyintéző szerint"_s};
     for (int i = 0; i < 8; ++i) {
         Command1_[i] = named(new QPushButton(captions[i]), u"Command1_%1"_s.arg(i));
-        Command1_[i]->setEnabled(false);  // the searches are not part of the program yet
+        Command1_[i]->setEnabled(false);  // connectSearch enables them
     }
     // Three rows: date, serial, correspondent; client number, subject, group; handler, all.
     const int layoutOrder[8][2] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}, {3, 0}};

@@ -147,6 +147,22 @@ private:
     int selectedLetterYear_ = 0;
     QPushButton* cmdBeszkenneltLevel_ = nullptr;  // the scanned-letter choice, on screen
 
+    // Searching the register (velmar_search.cpp) and the help of the entry fields
+    // (velmar_assist.cpp).
+    void connectSearch();
+    void runSearch(int index);
+    void finishSearch(bool byClientNumber);
+    void connectAssistance();
+    void lookUpClients();
+    void lookUpHandlers();
+    void controlSubjectLength();
+    void keepSerialNumeric();
+    void checkAndProposeClientNumber();
+    void setNextClientNumber();
+    void changeYearFromSearchDate();
+    bool checkingClientNumber_ = false;
+    QString lastSerialText_;  // the serial box's last text that read as a number
+
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;

@@ -180,8 +180,11 @@ void Velmar::onLetterDoubleClicked(int /*row*/) {
 }
 
 void Velmar::onClientRowClicked(int row) {
-    txtKitolKinek_->setText(clientModel_->text(row, 0));
-    txtUgyfelszam_->setText(clientModel_->text(row, 1));
+    // Both cells are read first: the new name refilters the pick list.
+    const QString name = clientModel_->text(row, 0);
+    const QString number = clientModel_->text(row, 1);
+    txtKitolKinek_->setText(name);
+    txtUgyfelszam_->setText(number);
 }
 
 void Velmar::onHandlerRowClicked(int row) {

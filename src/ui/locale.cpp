@@ -1,9 +1,14 @@
 #include "ui/locale.h"
 
+#include <QVarLengthArray>
+#include <array>
 #include <cmath>
 #include <limits>
 
+#include "store/cp1250.h"
 #include "store/oledate.h"
+
+using namespace Qt::StringLiterals;
 
 namespace ui {
 
@@ -22,6 +27,37 @@ QString shortDate(double oleDate) {
 
 QString upper(const QString& text) {
     return text.toUpper();
+}
+
+namespace {
+
+// The upper case of each Windows-1250 byte, where it is a single character.
+struct UpperBytes {
+    std::array<char16_t, 256> upper{};
+    std::array<bool, 256> single{};
+    UpperBytes() {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString up = ui::upper(store::decodeCp1250(QByteArrayView(&byte, 1)));
+            single[size_t(b)] = up.size() == 1;
+            upper[size_t(b)] = single[size_t(b)] ? up[0].unicode() : u'\0';
+        }
+    }
+};
+
+}  // namespace
+
+bool upperContains(QByteArrayView text, QStringView upperNeedle) {
+    static const UpperBytes table;
+    QVarLengthArray<char16_t, 128> buffer(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto b = size_t(static_cast<unsigned char>(text[i]));
+        // A letter whose upper case is longer (ß -> SS) takes the general way.
+        if (!table.single[b])
+            return upper(store::decodeCp1250(text)).contains(upperNeedle);
+        buffer[i] = table.upper[b];
+    }
+    return QStringView(buffer.data(), buffer.size()).contains(upperNeedle);
 }
 
 bool sameName(const QString& a, const QString& b) {
@@ -65,6 +101,16 @@ std::optional<double> leadingNumber(QStringView text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+QString numberText(double value) {
+    if (value == 0)
+        return u"0"_s;  // also -0
+    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', u',');
+    return text;
 }
 
 double roundHalfEven(double value) {

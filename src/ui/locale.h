@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QDate>
 #include <QString>
@@ -18,6 +19,11 @@ QString shortDate(double oleDate);
 // Upper-casing with Hungarian letters (ő -> Ő, ű -> Ű).
 QString upper(const QString& text);
 
+// Whether `upperNeedle` occurs in the Windows-1250 `text` upper-cased: the same answer as
+// upper(decoded text).contains(upperNeedle), without building the decoded and upper-cased
+// texts, for look-ups that run over a whole file on every keystroke.
+bool upperContains(QByteArrayView text, QStringView upperNeedle);
+
 // Name comparison of clients and handlers: both sides trimmed of spaces at the ends and
 // upper-cased, then compared exactly.
 bool sameName(const QString& a, const QString& b);
@@ -28,6 +34,11 @@ bool sameName(const QString& a, const QString& b);
 double numericValue(QStringView text);
 // The same, but nothing when the text does not begin with a number.
 std::optional<double> leadingNumber(QStringView text);
+
+// A number as text, the way the register compares numbers with texts: decimal digits without
+// leading zeros or blanks, a leading minus for negatives, and a decimal comma for a fraction
+// (12 -> "12", -3 -> "-3", 12.5 -> "12,5").
+QString numberText(double value);
 
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);

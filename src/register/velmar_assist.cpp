@@ -1,0 +1,187 @@
+// The help of the entry fields: Enter walks towards "&Rögzítés", the pick lists follow the
+// typed correspondent and case handler, the subject is held to 100 characters, the serial box
+// takes only a number, the client number is checked and proposed, F2 sets the next client
+// number, and Enter in "Keresendő dátum:" switches the window to the typed year.
+
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "register/assist.h"
+#include "register/velmar.h"
+#include "search/search.h"
+#include "store/oledate.h"
+#include "store/recordfile.h"
+#include "ui/fieldevents.h"
+#include "ui/listmodel.h"
+#include "ui/locale.h"
+
+using namespace Qt::StringLiterals;
+
+namespace reg {
+namespace {
+
+// The picker takes dates from 1601 to 9999.
+constexpr int kFirstPickerYear = 1601;
+constexpr int kLastPickerYear = 9999;
+
+QByteArray allRecordBytes(const QString& path, int recordLength) {
+    const store::RecordFile file(path, recordLength);
+    return file.readAllBytes();
+}
+
+}  // namespace
+
+void Velmar::connectAssistance() {
+    // Enter walks the fields towards the recording button.
+    auto enterMovesTo = [this](QLineEdit* from, QWidget* to) {
+        connect(from, &QLineEdit::returnPressed, this,
+                [to] { to->setFocus(Qt::OtherFocusReason); });
+    };
+    enterMovesTo(txtSorszam_, txtKitolKinek_);
+    enterMovesTo(txtKitolKinek_, txtUgyfelszam_);
+    enterMovesTo(txtUgyfelszam_, txtLevelTargya_);
+    enterMovesTo(txUgyintezo_, cmdRogzit_);
+    // The subject is one line of the register: Enter moves on and adds no line break.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        ui::onKeyPress(txtLevelTargya_, key,
+                       [this] { txUgyintezo_->setFocus(Qt::OtherFocusReason); });
+    }
+
+    ui::onFocusIn(txtSorszam_, [this] {
+        txtSorszam_->deselect();
+        txtSorszam_->end(false);
+    });
+    ui::onFocusIn(txUgyintezo_, [this] { txUgyintezo_->selectAll(); });
+
+    connect(txtKitolKinek_, &QLineEdit::textChanged, this, &Velmar::lookUpClients);
+    connect(txUgyintezo_, &QLineEdit::textChanged, this, &Velmar::lookUpHandlers);
+    connect(txtLevelTargya_, &QPlainTextEdit::textChanged, this, &Velmar::controlSubjectLength);
+    connect(txtSorszam2_, &QLineEdit::textChanged, this, &Velmar::keepSerialNumeric);
+
+    ui::onFocusIn(txtUgyfelszam_, [this] { checkAndProposeClientNumber(); });
+    ui::onKeyPress(txtUgyfelszam_, Qt::Key_F2, [this] { setNextClientNumber(); });
+
+    connect(txtDatum_, &QLineEdit::returnPressed, this, &Velmar::changeYearFromSearchDate);
+}
+
+void Velmar::lookUpClients() {
+    auto records = std::make_shared<const QByteArray>(
+        allRecordBytes(paths_.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size));
+    auto rows =
+        std::make_shared<const std::vector<int>>(matchingClients(*records, txtKitolKinek_->text()));
+    clientModel_->setRows(int(rows->size()), [records, rows](int row, int column) {
+        return clientCell(*records, (*rows)[size_t(row)], column);
+    });
+}
+
+void Velmar::lookUpHandlers() {
+    auto records = std::make_shared<const QByteArray>(
+        allRecordBytes(paths_.programFile(store::files::Ugyintezo), store::UgyintezoRekord::Size));
+    auto rows =
+        std::make_shared<const std::vector<int>>(matchingHandlers(*records, txUgyintezo_->text()));
+    handlerModel_->setRows(int(rows->size()), [records, rows](int row, int column) {
+        return handlerCell(*records, (*rows)[size_t(row)], column);
+    });
+}
+
+void Velmar::controlSubjectLength() {
+    QTextDocument* subject = txtLevelTargya_->document();
+    if (txtLevelTargya_->toPlainText().size() > kSubjectLimit) {
+        platform_.dialogs.message(
+            this, {u" Hiba !"_s, u"A szöveg hossza max. 100 karakter lehet."_s, ui::Buttons::Ok,
+                   ui::Answer::Ok, ui::Icon::None});
+        // The text keeps its first 100 characters; removing the rest is a change of its own
+        // that updates the counter.
+        QTextCursor cut(subject);
+        cut.setPosition(kSubjectLimit);
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+        return;
+    }
+    lbHossz_->setText(subjectCounterText(txtLevelTargya_->toPlainText().size()));
+}
+
+void Velmar::keepSerialNumeric() {
+    const QString text = txtSorszam2_->text();
+    const QString kept = numberOnly(text, lastSerialText_);
+    lastSerialText_ = kept;
+    if (kept == text)
+        return;
+    txtSorszam2_->setText(kept);
+    txtSorszam2_->setFocus(Qt::OtherFocusReason);
+    txtSorszam2_->end(false);
+}
+
+void Velmar::checkAndProposeClientNumber() {
+    // The warning box takes the focus away and gives it back when it closes; that return
+    // is no new arrival to check.
+    if (checkingClientNumber_)
+        return;
+    checkingClientNumber_ = true;
+
+    const auto clients =
+        store::readAllRecords<store::UgyfelRekord>(paths_.programFile(store::files::Ugyfelek));
+    if (clientNumberTaken(clients, txtUgyfelszam_->text(), txtKitolKinek_->text())) {
+        platform_.dialogs.message(
+            this,
+            {u"FIGYELEM!"_s,
+             u"A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új ügyfélszámot."_s,
+             ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+        txtUgyfelszam_->clear();
+    }
+
+    const auto setup =
+        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
+    if (setup.AutUgyfelszam != 0) {
+        const auto usz =
+            store::readFirstRecord<store::UszNumRekord>(paths_.programFile(store::files::UszNum));
+        if (const auto next = proposedClientNumber(txtUgyfelszam_->text(), setup, usz.UszNum))
+            txtUgyfelszam_->setText(QString::number(*next));
+    }
+    checkingClientNumber_ = false;
+}
+
+void Velmar::setNextClientNumber() {
+    const std::optional<QString> answer =
+        platform_.dialogs.input(this, u"Új következő sorszám megadása !"_s,
+                                u"Kérem adja meg az új következő sorszámot."_s, QString());
+    if (!answer || answer->trimmed().isEmpty())
+        return;
+    // A counter from an answer that is no number would restart the client numbers; such an
+    // answer is refused and the counter stays.
+    const std::optional<qint32> counter = clientCounterFromAnswer(*answer);
+    if (!counter) {
+        platform_.dialogs.message(this, {u"HIBA"_s, u"A megadott érték nem érvényes ügyfélszám!"_s,
+                                         ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        return;
+    }
+    if (!store::writeFirstRecord(paths_.programFile(store::files::UszNum),
+                                 store::UszNumRekord{*counter})) {
+        platform_.dialogs.message(
+            this, {u"HIBA"_s, u"A következő ügyfélszám nem menthető el (UszNum.dat)."_s,
+                   ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        return;
+    }
+    txtUgyfelszam_->setText(QString::number(qint64(*counter) + 1));
+}
+
+void Velmar::changeYearFromSearchDate() {
+    // The first four characters name the year. A text that is no year the picker can show
+    // is reported with the search's own message; a year without folder is reported by the
+    // search itself.
+    const std::optional<qint64> year = ui::wholeNumber(txtDatum_->text().left(4));
+    if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
+        platform_.dialogs.message(this, search::invalidYearMessage());
+        return;
+    }
+    state_.munkaEv = int(*year);
+    setPickerValue(store::oleFromDate(QDate(int(*year), 1, 1)));
+    Command1_[int(search::Criterion::Datum)]->click();
+}
+
+}  // namespace reg

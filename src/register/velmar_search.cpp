@@ -1,0 +1,99 @@
+// The eight search buttons of the "Keresés" frame: they gather the search values from the
+// entry fields, let the search pick the letters of the year and fill the three letter lists.
+
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "register/velmar.h"
+#include "search/search.h"
+#include "store/recordfile.h"
+#include "ui/listmodel.h"
+#include "ui/reportview.h"
+
+namespace reg {
+
+void Velmar::connectSearch() {
+    for (int i = 0; i < search::kCriterionCount; ++i) {
+        Command1_[i]->setEnabled(true);
+        connect(Command1_[i], &QPushButton::clicked, this, [this, i] { runSearch(i); });
+    }
+}
+
+void Velmar::runSearch(int index) {
+    const auto criterion = static_cast<search::Criterion>(index);
+
+    // The year: the first four characters of the search date when it is filled, otherwise
+    // the picker's year.
+    const std::optional<QString> typedYear = search::searchYear(txtDatum_->text());
+    const QString year = typedYear.value_or(QString::number(pickerYear()));
+
+    const store::SetupRekord setup =
+        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
+
+    QByteArray records;
+    {
+        // A year without folder (or a text that names none) is reported and the lists keep
+        // what they show. A letter file missing from an existing folder is created empty and
+        // the search finds nothing.
+        if (!search::isYearFolderName(year)) {
+            platform_.dialogs.message(this, search::invalidYearMessage());
+            return;
+        }
+        store::RecordFile file(paths_.yearFile(year, store::files::Velmar),
+                               store::LevelRekord::Size);
+        if (file.error() == store::FileError::PathNotFound) {
+            platform_.dialogs.message(this, search::invalidYearMessage());
+            return;
+        }
+        if (!file.isOpen())
+            return;
+        records = file.readAllBytes();
+    }
+
+    search::SearchInputs inputs;
+    inputs.datum = search::dateNeedle(txtDatum_->text(), DTPicker1_->date());
+    inputs.sorszam = txtSorszam2_->text();
+    inputs.evszam = txtSorszam_->text();
+    inputs.kitolKinek = txtKitolKinek_->text();
+    inputs.ugyfelszam = txtUgyfelszam_->text();
+    inputs.levelTargya = txtLevelTargya_->toPlainText();
+    inputs.csoportJel = lbJel_->text();
+    inputs.ugyintezo = txUgyintezo_->text();
+    // Letters without a serial of their own are left out while the picker lies before now.
+    const bool pickerInThePast = pickerValue() < nowValue();
+    const search::Search search(criterion, inputs, pickerInThePast);
+
+    LetterRows rows;
+    rows.style = CellStyle::Search;
+    rows.blankAsSpace = pickerInThePast;
+    rows.records = std::move(records);
+    const std::vector<int> found = search.matchingRecords(rows.records);
+    rows.all.reserve(found.size());
+    for (int i : found)
+        rows.add(i);
+    // Lists filled from a typed year remember it: selecting, printing and exporting their
+    // rows read that year's letters.
+    fillLists(std::move(rows), typedYear);
+
+    if (setup.UtolsoSorraUgras == store::kTrue)
+        finishSearch(criterion == search::Criterion::Ugyfelszam);
+}
+
+void Velmar::finishSearch(bool byClientNumber) {
+    if (byClientNumber) {
+        // By date, then by incoming serial; the single-direction lists stay in file order.
+        jumpToLastRow({kDateColumn, kIncomingSerialColumn});
+        return;
+    }
+    for (LetterList list : {LetterList::Incoming, LetterList::Outgoing}) {
+        letterView(list)->setFocus(Qt::OtherFocusReason);
+        letterModel(list)->sortByColumn(kIncomingSerialColumn);
+        letterView(list)->selectLastRow();
+    }
+    jumpToLastRow({kAllRecColumn, kIncomingSerialColumn, kOutgoingSerialColumn});
+}
+
+}  // namespace reg

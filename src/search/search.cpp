@@ -1,0 +1,163 @@
+#include "search/search.h"
+
+#include "store/oledate.h"
+#include "ui/locale.h"
+
+using namespace Qt::StringLiterals;
+
+namespace search {
+namespace {
+
+// A subject typed or pasted into the subject box holds "\n" where a stored subject may hold
+// "\r\n"; both read as one line break, so a subject loaded from a letter finds that letter.
+QString foldLineBreaks(QString text) {
+    if (text.contains(u'\r'))
+        text.replace(u"\r\n"_s, u"\n"_s);
+    return text;
+}
+
+}  // namespace
+
+QString dateNeedle(const QString& txtDatum, QDate picker) {
+    return txtDatum.trimmed().isEmpty() ? ui::shortDate(picker) : txtDatum;
+}
+
+std::optional<QString> searchYear(const QString& txtDatum) {
+    if (txtDatum.trimmed().isEmpty())
+        return std::nullopt;
+    return txtDatum.left(4);
+}
+
+bool isYearFolderName(QStringView yearText) {
+    if (yearText.isEmpty() || yearText == u"." || yearText == u"..")
+        return false;
+    for (QChar c : yearText) {
+        if (c == u'/' || c == u'\\' || c == QChar(0))
+            return false;
+    }
+    return true;
+}
+
+QString slashKey(QStringView evszamText) {
+    // Positions 1..10 of the text; a position beyond its end adds nothing.
+    const QStringView head = evszamText.left(10);
+    QString key;
+    qsizetype p = head.indexOf(u'/');
+    if (p < 0) {
+        key = head.toString();
+        p = head.size();
+    } else {
+        key = head.left(p + 1).toString();
+        const QStringView rest = head.sliced(p + 1);
+        const qsizetype next = rest.indexOf(u'/');
+        key += next < 0 ? rest : rest.left(next);
+    }
+    if (key.endsWith(u'/'))
+        key.prepend(u'/');
+    else
+        key.append(u'/');
+    return key;
+}
+
+Search::Search(Criterion criterion, const SearchInputs& inputs, bool skipBlankSerials)
+    : criterion_(criterion),
+      skipBlankSerials_(skipBlankSerials),
+      cutoff_(store::oleFromDate(kSerialCutoff)) {
+    switch (criterion) {
+        case Criterion::Datum:
+            needle_ = ui::upper(inputs.datum);
+            break;
+        case Criterion::Sorszam:
+            needle_ = ui::numberText(ui::numericValue(inputs.sorszam));
+            slashNeedle_ = ui::upper(slashKey(inputs.evszam));
+            break;
+        case Criterion::KitolKinek:
+            needle_ = ui::upper(inputs.kitolKinek);
+            break;
+        case Criterion::Ugyfelszam:
+            number_ = ui::numericValue(inputs.ugyfelszam);
+            break;
+        case Criterion::LevelTargya:
+            needle_ = ui::upper(foldLineBreaks(inputs.levelTargya));
+            break;
+        case Criterion::Csoport:
+            needle_ = ui::upper(inputs.csoportJel);
+            group_ = inputs.csoportJel;
+            break;
+        case Criterion::Teljes:
+            break;  // the empty needle: every letter
+        case Criterion::Ugyintezo:
+            needle_ = ui::upper(inputs.ugyintezo);
+            break;
+    }
+}
+
+bool Search::textMatches(const store::LevelView& letter) const {
+    if (criterion_ == Criterion::Sorszam) {
+        // Letters from the cutoff on are found by their serial, older ones by the slash key
+        // in the year part that held the whole number then.
+        if (letter.Datum() >= cutoff_)
+            return QString::number(letter.Sorszam()).contains(needle_);
+        return ui::upper(letter.Evszam()).contains(slashNeedle_);
+    }
+    if (needle_.isEmpty())
+        return true;  // an empty needle occurs in every field
+    switch (criterion_) {
+        case Criterion::Datum: {
+            const double date = letter.Datum();
+            if (!haveLastDate_ || !(date == lastDate_)) {
+                lastDateText_ = ui::upper(ui::shortDate(date));
+                lastDate_ = date;
+                haveLastDate_ = true;
+            }
+            return lastDateText_.contains(needle_);
+        }
+        case Criterion::KitolKinek:
+            return ui::upper(letter.KitolKinek()).contains(needle_);
+        case Criterion::LevelTargya:
+            return ui::upper(foldLineBreaks(letter.LevelTargya())).contains(needle_);
+        case Criterion::Csoport:
+            return ui::upper(letter.CsoportJel()).contains(needle_);
+        case Criterion::Ugyintezo:
+            return ui::upper(letter.Ugyintezo()).contains(needle_);
+        case Criterion::Sorszam:
+        case Criterion::Ugyfelszam:
+        case Criterion::Teljes:
+            break;
+    }
+    return true;
+}
+
+bool Search::matches(const store::LevelView& letter) const {
+    // The client number search compares numbers and lists every letter with that number,
+    // those without a serial of their own too.
+    if (criterion_ == Criterion::Ugyfelszam)
+        return double(letter.Ugyfelszam()) == number_;
+    if (!textMatches(letter))
+        return false;
+    // The group search also wants the group letter itself, not one that merely contains it:
+    // group A does not find group AB.
+    if (criterion_ == Criterion::Csoport && store::trimmed(letter.CsoportJel()) != group_)
+        return false;
+    return !(skipBlankSerials_ && letter.Sorszam() == store::kBlankSerial);
+}
+
+std::vector<int> Search::matchingRecords(QByteArrayView records) const {
+    std::vector<int> found;
+    const qsizetype count = records.size() / store::LevelRekord::Size;
+    for (qsizetype i = 0; i < count; ++i) {
+        const store::LevelView letter(
+            records.sliced(i * store::LevelRekord::Size, store::LevelRekord::Size));
+        if (matches(letter))
+            found.push_back(int(i));
+    }
+    return found;
+}
+
+ui::Message invalidYearMessage() {
+    return {u"Keresés..."_s,
+            u"A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"_s,
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
+}
+
+}  // namespace search

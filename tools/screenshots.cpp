@@ -1,7 +1,10 @@
 // velmarok_screenshots OUTDIR
-// Renders the program's windows on a demo register into PNG pictures for the README.
+// Renders the main window and the settings window on a demo register into PNG pictures for
+// the README; tools/print_sample.sh renders a printed page.
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -9,8 +12,8 @@
 #include <cstdio>
 
 #include "register/velmar.h"
-#include "tools/demoregister.h"
 #include "support/fakeplatform.h"
+#include "tools/demoregister.h"
 
 namespace {
 
@@ -47,5 +50,12 @@ int main(int argc, char** argv) {
     window.start();
     if (!save(window, out + QStringLiteral("/main-window.png")))
         return 1;
-    return 0;
+
+    // The settings window, as "Beállítások" opens it over the main window.
+    bool saved = false;
+    test.dialogs.onModal([&](QDialog& settings) {
+        saved = save(settings, out + QStringLiteral("/settings-window.png"));
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuSetup"))->trigger();
+    return saved ? 0 : 1;
 }

@@ -29,7 +29,7 @@ using namespace Qt::StringLiterals;
 namespace reg {
 namespace {
 
-constexpr int kWindowWidth = 1260;
+constexpr int kWindowWidth = 1320;
 constexpr int kWindowHeightTwips = 11250;  // 750 pixels at 96 dpi
 constexpr int kHiddenAreaHeight = 40;
 
@@ -72,8 +72,8 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     mainArea_ = new QWidget(central);
     auto* top = new QHBoxLayout;
     top->addWidget(buildEntryArea(), 5);
-    top->addWidget(buildPickLists(), 3);
-    top->addWidget(buildSearchFrame(), 3);
+    top->addWidget(buildPickLists(), 0);
+    top->addWidget(buildSearchFrame(), 0);
     auto* layout = new QVBoxLayout(mainArea_);
     layout->addLayout(top);
     layout->addWidget(buildListTabs(), 1);
@@ -278,7 +278,8 @@ QWidget* Velmar::buildPickLists() {
     ListView3_->setAccessibleName(u"Ügyintézők"_s);
     layout->addWidget(ListView2_, 3);
     layout->addWidget(ListView3_, 2);
-    area->setMinimumWidth(ui::twipsToPixels(4200));
+    // Wide enough for the client list's three columns and its scroll bar.
+    area->setMinimumWidth(ui::twipsToPixels(3800 + 900 + 600) + 24);
     return area;
 }
 

@@ -14,14 +14,6 @@ constexpr double kFrameTop = 25, kTitleY = 30, kTitleLineY = 38;
 constexpr double kLastRuleBottom = 187;  // the rules of a full page
 constexpr double kHeaderSize = 14, kPageLineSize = 10, kTableSize = 8;
 
-// The registration number as the lists show it: Elotag, serial and Evszam with nothing
-// between them; a letter without serial (the blank marker) reads AB//2012.
-QString registrationNumber(const store::LevelRekord& letter) {
-    const QString serial =
-        letter.Sorszam == store::kBlankSerial ? QString() : QString::number(letter.Sorszam);
-    return store::trimmed(letter.Elotag) + serial + store::trimmed(letter.Evszam);
-}
-
 QString typeface() {
     return QString::fromUtf16(kTypeface);
 }
@@ -48,7 +40,7 @@ void printRow(ui::PrintSurface& surface, const store::LevelRekord& letter, qint6
     surface.setFont(typeface(), kTableSize, false);
     surface.drawText(kColumns[0].textX, y, ui::shortDate(letter.Datum));
     const PrintColumn& number = letter.incoming() ? kColumns[1] : kColumns[2];
-    surface.drawText(number.textX, y, registrationNumber(letter));
+    surface.drawText(number.textX, y, store::registrationNumber(letter));
     surface.drawText(kColumns[3].textX, y, store::trimmed(letter.KitolKinek));
     surface.drawText(kColumns[4].textX, y, QString::number(letter.Ugyfelszam));
     surface.drawText(kColumns[5].textX, y, u' ' + store::trimmed(letter.LevelTargya));

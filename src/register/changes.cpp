@@ -91,15 +91,9 @@ int renumberClients(const store::Paths& paths, const QString& name, double clien
     return changed;
 }
 
-QString registrationText(const store::LevelRekord& letter) {
-    const QString serial =
-        letter.Sorszam == store::kBlankSerial ? QString() : QString::number(letter.Sorszam);
-    return store::trimmed(letter.Elotag) + serial + store::trimmed(letter.Evszam);
-}
-
 ui::Message deletionQuestion(const store::LevelRekord& letter) {
     return {u" TÖRLÉS az adatállományból !"_s,
-            u"Biztos T Ö R Ö L H E T Ő\n\ra(z)    "_s + registrationText(letter) +
+            u"Biztos T Ö R Ö L H E T Ő\n\ra(z)    "_s + store::registrationNumber(letter) +
                 u"\n\riktatási számú tétel? "_s,
             ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
 }

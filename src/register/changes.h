@@ -41,9 +41,6 @@ int renumberClients(const store::Paths& paths, const QString& name, double clien
 
 // --- Deletion ---
 
-// The registration number as the deletion question shows it: the prefix, the serial (none
-// for the blank serial) and the year part, e.g. B/15/2024.
-QString registrationText(const store::LevelRekord& letter);
 ui::Message deletionQuestion(const store::LevelRekord& letter);
 ui::Message deletionFailedMessage();
 

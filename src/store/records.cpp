@@ -162,6 +162,12 @@ QByteArray LevelRekord::toBytes() const {
     return out.take();
 }
 
+QString registrationNumber(const LevelRekord& letter) {
+    const QString serial =
+        letter.Sorszam == kBlankSerial ? QString() : QString::number(letter.Sorszam);
+    return trimmed(letter.Elotag) + serial + trimmed(letter.Evszam);
+}
+
 // --- IratRekord: 0 IratNev 50, 50 IratUtvonal 300.
 static_assert(IratRekord::IratNevWidth + IratRekord::IratUtvonalWidth == IratRekord::Size);
 

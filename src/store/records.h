@@ -77,6 +77,10 @@ struct LevelRekord {
     QByteArray toBytes() const;
 };
 
+// The registration number as the lists show it: Elotag and Evszam trimmed, the serial
+// between them with nothing in between (AB/15/2012); a letter without serial reads AB//2012.
+QString registrationNumber(const LevelRekord& letter);
+
 // Document record, file KiIrat.dat; record n belongs to letter n.
 struct IratRekord {
     static constexpr int Size = 350;

@@ -2,13 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "register/velmar.h"
-#include "tools/demoregister.h"
 #include "support/fakeplatform.h"
+#include "tools/demoregister.h"
 
 namespace {
 
@@ -59,13 +59,3 @@ void BM_StartToShownWindow(benchmark::State& state) {
 BENCHMARK(BM_StartToShownWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -14,8 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "tools/demoregister.h"
 #include "support/mainwindow.h"
+#include "tools/demoregister.h"
 
 using namespace testing;
 
@@ -93,11 +92,3 @@ void deleteFromAFullYear(benchmark::State& state) {
 BENCHMARK(deleteFromAFullYear)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +14,8 @@
 #include "search/search.h"
 #include "store/paths.h"
 #include "store/recordfile.h"
-#include "tools/demoregister.h"
 #include "support/fakeplatform.h"
+#include "tools/demoregister.h"
 #include "ui/reportview.h"
 
 namespace {
@@ -130,13 +129,3 @@ void BM_ClientLookUp(benchmark::State& state) {
 BENCHMARK(BM_ClientLookUp)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

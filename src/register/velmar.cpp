@@ -86,6 +86,9 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
     connectRegisterKeeping();
     connectSearch();
     connectAssistance();
+    // "&Bejövő" and "&Törlés" keep Alt+B and Alt+T although "&Beállítások" and "Men&tés" use
+    // the same letters.
+    ui::preferButtonAccessKeys(this);
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
 }
 

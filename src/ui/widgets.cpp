@@ -1,9 +1,13 @@
 #include "ui/widgets.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcutEvent>
 
 namespace ui {
 
@@ -44,6 +48,60 @@ void centreOnScreen(QWidget* window) {
     const QRect area = screen->availableGeometry();
     window->move(area.x() + (area.width() - window->width()) / 2,
                  area.y() + (area.height() - window->height()) / 2);
+}
+
+namespace {
+
+// Sees the shortcut events of the menu bar and of the window's buttons. An access key that
+// both a menu title and one usable button claim reaches them as an ambiguous shortcut; the
+// button takes it.
+class ButtonAccessKeys final : public QObject {
+public:
+    explicit ButtonAccessKeys(QMainWindow* window) : QObject(window), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut)
+            return QObject::eventFilter(watched, event);
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (!shortcut->isAmbiguous() || !isMenuTitleKey(shortcut->key()))
+            return false;
+        QAbstractButton* target = nullptr;
+        for (QAbstractButton* button : window_->centralWidget()->findChildren<QAbstractButton*>()) {
+            if (button->shortcut() != shortcut->key() || !button->isEnabled() ||
+                !button->isVisible()) {
+                continue;
+            }
+            if (target)
+                return false;  // two buttons share it: they take turns, as Qt lets them
+            target = button;
+        }
+        if (!target)
+            return false;
+        target->setFocus(Qt::ShortcutFocusReason);
+        target->animateClick();
+        return true;
+    }
+
+private:
+    bool isMenuTitleKey(const QKeySequence& key) const {
+        for (const QAction* title : window_->menuBar()->actions()) {
+            if (QKeySequence::mnemonic(title->text()) == key)
+                return true;
+        }
+        return false;
+    }
+
+    QMainWindow* window_;
+};
+
+}  // namespace
+
+void preferButtonAccessKeys(QMainWindow* window) {
+    auto* filter = new ButtonAccessKeys(window);
+    window->menuBar()->installEventFilter(filter);
+    for (QAbstractButton* button : window->centralWidget()->findChildren<QAbstractButton*>())
+        button->installEventFilter(filter);
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {

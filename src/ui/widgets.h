@@ -4,6 +4,7 @@
 #include <QLabel>
 
 class QAbstractItemView;
+class QMainWindow;
 class QWidget;
 
 // Small widget helpers shared by the windows.
@@ -20,6 +21,13 @@ void setListBackground(QAbstractItemView* view, const QColor& color);
 
 // Centres a top-level window on the screen it will show on.
 void centreOnScreen(QWidget* window);
+
+// Where a button of the window and a title of its menu bar share an access key ("&Bejövő" and
+// "&Beállítások" both Alt+B), Alt and the letter presses the button every time, as in a
+// dialog; the menu title is still reached by tapping Alt and then the letter. Left to Qt,
+// each press would go to the next of the two: the button was only focused, and every second
+// press opened the menu instead.
+void preferButtonAccessKeys(QMainWindow* window);
 
 // A label with click, double-click and mouse-move events.
 class ClickLabel : public QLabel {

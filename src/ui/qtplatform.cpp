@@ -48,10 +48,21 @@ QStringList qtNameFilters(const QString& filter) {
     return result;
 }
 
+namespace {
+
+// The texts keep the line breaks as the register's messages spell them (CR LF, and LF CR in
+// some questions); on screen each of them is one line break.
+QString screenText(QString text) {
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u"\n\r"_s, u"\n"_s).replace(u'\r', u'\n');
+    return text;
+}
+
+}  // namespace
+
 Answer QtDialogs::message(QWidget* parent, const Message& m) {
     QMessageBox box(parent);
     box.setWindowTitle(m.title);
-    box.setText(m.text);
+    box.setText(screenText(m.text));
     switch (m.icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -88,7 +99,7 @@ std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
                                         const QString& prompt, const QString& defaultText) {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
+    dialog.setLabelText(screenText(prompt));
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(u"OK"_s);
     dialog.setCancelButtonText(u"Mégse"_s);

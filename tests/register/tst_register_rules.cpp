@@ -1,15 +1,16 @@
 // The rules of keeping the register that need no window: the serial a letter counts, how the
 // counters move, which numbers a letter can store, the client-number conflict, the answers
-// of the modification box and what the document choices keep.
+// of the modification box, what the document choices keep, and the entry fields' help (pick
+// list filtering, the client number check and proposal).
 
 #include <QTest>
 #include <limits>
 
+#include "register/assist.h"
 #include "register/changes.h"
 #include "register/documents.h"
 #include "register/numbering.h"
 #include "register/recording.h"
-#include "ui/qtplatform.h"
 
 using namespace reg;
 
@@ -22,16 +23,13 @@ private slots:
         QTest::addColumn<QString>("serialBox");
         QTest::addColumn<QString>("yearBox");
         QTest::addColumn<double>("serial");
-        QTest::newRow("2012 on: the serial box") << 2012 << " 7x"
-                                                 << "/2012" << 7.0;
-        QTest::newRow("old form, further parts") << 2011 << ""
-                                                 << "2011/45/B" << 45.0;
-        QTest::newRow("old form, no slash") << 2011 << "5"
-                                            << "2011" << 0.0;
-        QTest::newRow("old form, ten characters") << 2011 << ""
-                                                  << "2011/1234567/" << 12345.0;
-        QTest::newRow("old form, slash beyond ten") << 2010 << ""
-                                                    << "abcdefghij/12" << 0.0;
+        QTest::newRow("2012 on: the serial box") << 2012 << " 7x" << QString("/2012") << 7.0;
+        QTest::newRow("old form, further parts") << 2011 << "" << QString("2011/45/B") << 45.0;
+        QTest::newRow("old form, no slash") << 2011 << "5" << QString("2011") << 0.0;
+        QTest::newRow("old form, ten characters")
+            << 2011 << "" << QString("2011/1234567/") << 12345.0;
+        QTest::newRow("old form, slash beyond ten")
+            << 2010 << "" << QString("abcdefghij/12") << 0.0;
     }
     void serialOfARegistrationNumber() {
         QFETCH(int, year);
@@ -48,20 +46,11 @@ private slots:
         QCOMPARE(countSerial(store::NumRekord{32766, 0}, false, 32767)->num, 32767);
     }
 
-    void clientNumberCounter_data() {
-        QTest::addColumn<int>("uszNum");
-        QTest::addColumn<int>("kezdo");
-        QTest::addColumn<int>("next");
-        QTest::newRow("below the start") << 0 << 1000 << 1000;
-        QTest::newRow("no start") << 0 << 0 << 1;
-        QTest::newRow("largest stays")
-            << std::numeric_limits<qint32>::max() << 0 << std::numeric_limits<qint32>::max();
-    }
     void clientNumberCounter() {
-        QFETCH(int, uszNum);
-        QFETCH(int, kezdo);
-        QFETCH(int, next);
-        QCOMPARE(nextUszNum(uszNum, kezdo), next);
+        QCOMPARE(nextUszNum(0, 1000), 1000);  // below the start
+        QCOMPARE(nextUszNum(0, 0), 1);
+        QCOMPARE(nextUszNum(std::numeric_limits<qint32>::max(), 0),
+                 std::numeric_limits<qint32>::max());  // the largest stays
     }
 
     void numbersALetterCanStore_data() {
@@ -72,26 +61,21 @@ private slots:
         QTest::addColumn<int>("sorszam");
         QTest::addColumn<int>("ugyfelszam");
         const int none = -1, serial = int(Refusal::Serial), client = int(Refusal::ClientNumber);
-        QTest::newRow("blanks around") << " 15 "
-                                       << " 7 " << false << none << 15 << 7;
-        QTest::newRow("no client number") << "15"
-                                          << "" << false << none << 15 << 0;
-        QTest::newRow("largest") << "32767"
-                                 << "-32768" << false << none << 32767 << -32768;
-        QTest::newRow("empty serial") << ""
-                                      << "1" << false << serial << 0 << 0;
-        QTest::newRow("fraction") << "1,5"
-                                  << "1" << false << serial << 0 << 0;
-        QTest::newRow("serial too big") << "32768"
-                                        << "1" << false << serial << 0 << 0;
-        QTest::newRow("client too big") << "1"
-                                        << "40000" << false << client << 1 << 0;
-        QTest::newRow("client not a number") << "1"
-                                             << "12.5" << false << client << 1 << 0;
-        QTest::newRow("blank serial kept") << ""
-                                           << "" << true << none << 8224 << 0;
-        QTest::newRow("blank kept only when empty") << "x"
-                                                    << "" << true << serial << 0 << 0;
+        auto row = [](const char* name, const char* serial, const char* client, bool keepBlank,
+                      int refusal, int sorszam, int ugyfelszam) {
+            QTest::newRow(name) << QString(serial) << QString(client) << keepBlank << refusal
+                                << sorszam << ugyfelszam;
+        };
+        row("blanks around", " 15 ", " 7 ", false, none, 15, 7);
+        row("no client number", "15", "", false, none, 15, 0);
+        row("largest", "32767", "-32768", false, none, 32767, -32768);
+        row("empty serial", "", "1", false, serial, 0, 0);
+        row("fraction", "1,5", "1", false, serial, 0, 0);
+        row("serial too big", "32768", "1", false, serial, 0, 0);
+        row("client too big", "1", "40000", false, client, 1, 0);
+        row("client not a number", "1", "12.5", false, client, 1, 0);
+        row("blank serial kept", "", "", true, none, 8224, 0);
+        row("blank kept only when empty", "x", "", true, serial, 0, 0);
     }
     void numbersALetterCanStore() {
         QFETCH(QString, serial);
@@ -115,27 +99,23 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("same client, case and spaces") << "  KOVÁCS KFT. "
-                                                      << "12" << false;
-        QTest::newRow("accents fold too") << "kovács kft."
-                                          << "12" << false;
-        QTest::newRow("another client") << "Szabó Bt."
-                                        << "12" << true;
-        QTest::newRow("accent differs") << "Kovacs Kft."
-                                        << "12" << true;
-        QTest::newRow("empty number") << "Szabó Bt."
-                                      << "" << false;
-        QTest::newRow("zero belongs to nobody") << "Szabó Bt."
-                                                << "0" << false;
-        QTest::newRow("no whole number") << "Szabó Bt."
-                                         << "12x" << false;
+        QTest::newRow("same client, case and spaces") << "  KOVÁCS KFT. " << QString("12") << false;
+        QTest::newRow("accents fold too") << "kovács kft." << QString("12") << false;
+        QTest::newRow("ő folds to Ő") << "ŐRI BT." << QString("14") << false;
+        QTest::newRow("another client") << "Szabó Bt." << QString("12") << true;
+        QTest::newRow("accent differs") << "Kovacs Kft." << QString("12") << true;
+        QTest::newRow("unused number") << "Szabó Bt." << QString("99") << false;
+        QTest::newRow("empty number") << "Szabó Bt." << QString() << false;
+        QTest::newRow("zero belongs to nobody") << "Szabó Bt." << QString("0") << false;
+        QTest::newRow("no whole number") << "Szabó Bt." << QString("12x") << false;
     }
     void clientNumberConflict() {
         QFETCH(QString, name);
         QFETCH(QString, number);
         QFETCH(bool, taken);
         const std::vector<store::UgyfelRekord> clients = {{QStringLiteral("Nulla Bt."), 0},
-                                                          {QStringLiteral("Kovács Kft.  "), 12}};
+                                                          {QStringLiteral("Kovács Kft.  "), 12},
+                                                          {QStringLiteral("  Őri Bt."), 14}};
         LetterEntry entry;
         entry.kitolKinek = name;
         entry.ugyfelszam = number;
@@ -157,27 +137,21 @@ private slots:
         QTest::addColumn<QString>("utvonal");
         QTest::addColumn<QString>("melleklet");
         // Before: document "level.pdf" at /regi, scanned letter regi.jpg.
-        const QString nev = QStringLiteral("\"level.pdf\""),
-                      path = QStringLiteral("\"/regi/level.pdf\"");
-        QTest::newRow("document") << false << "/home/Levelek/valasz 12.doc"
-                                  << "\"valasz 12.doc\""
-                                  << "\"/home/Levelek/valasz 12.doc\""
-                                  << "";
-        QTest::newRow("document cancelled") << false << ""
-                                            << "" << path << "";
-        QTest::newRow("bare *.doc") << false << "*.doc"
-                                    << "" << path << "";
-        QTest::newRow("bare *.pdf") << false << "*.pdf"
-                                    << "" << path << "";
-        QTest::newRow("*.PDF is a name") << false << "*.PDF"
-                                         << "\"*.PDF\""
-                                         << "\"*.PDF\""
-                                         << "";
-        QTest::newRow("scan") << true << "/home/Szkennelt/level 3.jpg" << nev << path
-                              << "level 3.jpg";
-        QTest::newRow("scan bare *.jpg") << true << "*.jpg"
-                                         << "" << path << "";
-        QTest::newRow("scan cancelled") << true << "" << nev << path << "";
+        auto row = [](const char* name, bool scanned, const char* chosen, const char* nev,
+                      const char* utvonal, const char* melleklet) {
+            QTest::newRow(name) << scanned << QString(chosen) << QString(nev) << QString(utvonal)
+                                << QString(melleklet);
+        };
+        const char *nev = "\"level.pdf\"", *path = "\"/regi/level.pdf\"";
+        row("document", false, "/home/Levelek/valasz 12.doc", "\"valasz 12.doc\"",
+            "\"/home/Levelek/valasz 12.doc\"", "");
+        row("document cancelled", false, "", "", path, "");
+        row("bare *.doc", false, "*.doc", "", path, "");
+        row("bare *.pdf", false, "*.pdf", "", path, "");
+        row("*.PDF is a name", false, "*.PDF", "\"*.PDF\"", "\"*.PDF\"", "");
+        row("scan", true, "/home/Szkennelt/level 3.jpg", nev, path, "level 3.jpg");
+        row("scan bare *.jpg", true, "*.jpg", "", path, "");
+        row("scan cancelled", true, "", nev, path, "");
     }
     void documentChoices() {
         QFETCH(bool, scanned);
@@ -198,9 +172,45 @@ private slots:
         QCOMPARE(state.aktMelleklet, melleklet);
     }
 
-    void dialogFiltersOfBarePatterns() {
-        QCOMPARE(ui::qtNameFilters(QStringLiteral("*.jpg;*.PDF")),
-                 QStringList{QStringLiteral("*.jpg;*.PDF (*.jpg *.JPG *.PDF *.pdf)")});
+    void clientLookUp() {
+        QByteArray clients;
+        for (const char* name : {"Kovács Kft.", "Szabó Bt.", "  Rákos Bt.", "Großmann GmbH"})
+            clients += store::UgyfelRekord{name, 1}.toBytes();
+        auto found = [&](const char* typed) {
+            const std::vector<int> rows = matchingClients(clients, typed);
+            return QList<int>(rows.begin(), rows.end());
+        };
+        QCOMPARE(found("ko"), (QList<int>{0, 2}));
+        QCOMPARE(found(" SZABÓ "), QList<int>{1});
+        QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
+        QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
+    }
+
+    void clientNumberWhileTyping_data() {
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<int>("uszNum");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");       // by Kovács Kft., number 12, for Szabó Bt.
+        QTest::addColumn<qint64>("proposed");  // -1: the field keeps its text
+        QTest::newRow("1041 -> 1042") << true << 1041 << QString() << false << qint64(1042);
+        QTest::newRow("0 -> 1000") << true << 0 << QString() << false << qint64(1000);
+        QTest::newRow("1500 stays") << true << 1041 << QString("1500") << false << qint64(-1);
+        QTest::newRow("off") << false << 1041 << QString() << false << qint64(-1);
+        QTest::newRow("taken") << false << 0 << QString("12") << true << qint64(-1);
+        QTest::newRow("no whole number") << false << 0 << QString("12.0") << false << qint64(-1);
+    }
+    void clientNumberWhileTyping() {
+        QFETCH(bool, automatic);
+        QFETCH(int, uszNum);
+        QFETCH(QString, typed);
+        QFETCH(bool, taken);
+        QFETCH(qint64, proposed);
+        const std::vector<store::UgyfelRekord> clients = {{"Kovács Kft.", 12}, {"Szabó Bt.", 0}};
+        QCOMPARE(clientNumberTaken(clients, typed, QStringLiteral(" szabó bt.")), taken);
+        store::SetupRekord setup;
+        setup.AutUgyfelszam = automatic ? store::kTrue : store::kFalse;
+        setup.KezdoUgyfelszam = 1000;
+        QCOMPARE(proposedClientNumber(typed, setup, uszNum).value_or(-1), proposed);
     }
 };
 

@@ -2,17 +2,11 @@
 // the serial box, client numbers on focus and F2, and Enter in "Keresendő dátum:".
 
 #include <QApplication>
-#include <QDateTimeEdit>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
 
 #include "store/recordfile.h"
 #include "support/mainwindow.h"
 
 using namespace testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,70 +31,69 @@ private slots:
     void enterWalksTowardsRecording() {
         MainWindow w;
         startActive(w);
-        auto* year = w.find<QLineEdit>(u"txtSorszam"_s);
-        year->setText(u"/2024"_s);
+        auto* year = w.find<QLineEdit>("txtSorszam");
+        year->setText("/2024");
         year->setFocus(Qt::TabFocusReason);
         QVERIFY(!year->hasSelectedText());
         QCOMPARE(year->cursorPosition(), 5);
-        auto* handler = w.find<QLineEdit>(u"txUgyintezo"_s);
-        handler->setText(u"Kiss Anna"_s);
+        auto* handler = w.find<QLineEdit>("txUgyintezo");
+        handler->setText("Kiss Anna");
         for (const char* next :
              {"txtKitolKinek", "txtUgyfelszam", "txtLevelTargya", "txUgyintezo", "cmdRogzit"}) {
             if (QApplication::focusWidget() == handler)
-                QCOMPARE(handler->selectedText(), u"Kiss Anna"_s);
+                QCOMPARE(handler->selectedText(), "Kiss Anna");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(focused(), QLatin1String(next));
         }
-        QVERIFY(w.find<QPlainTextEdit>(u"txtLevelTargya"_s)->toPlainText().isEmpty());
+        QVERIFY(w.find<QPlainTextEdit>("txtLevelTargya")->toPlainText().isEmpty());
     }
 
     void pickedClientFillsNameAndNumber() {
         MainWindow w;
         w.files.writeRecords<store::UgyfelRekord>(
             w.files.programFile(u"Ugyfelek.dat"),
-            {{u"Kovács Kft."_s, 12}, {u"Szabó Bt."_s, 1500}, {u"Rákos Bt."_s, 7}});
+            {{"Kovács Kft.", 12}, {"Szabó Bt.", 1500}, {"Rákos Bt.", 7}});
         startActive(w);
-        QTest::keyClicks(w.find<QLineEdit>(u"txtKitolKinek"_s), u"ko"_s);
-        QCOMPARE(cell(w.window.get(), u"ListView2"_s, 1, 0), u"Rákos Bt."_s);
+        QTest::keyClicks(w.find<QLineEdit>("txtKitolKinek"), "ko");
+        QCOMPARE(cell(w.window.get(), "ListView2", 1, 0), "Rákos Bt.");
         // The new name refilters the list under the click; the number is still the row's.
-        auto* clients = w.find<ui::ReportView>(u"ListView2"_s);
+        auto* clients = w.find<ui::ReportView>("ListView2");
         const int y = clients->visualRect(clients->model()->index(1, 0)).center().y();
         QTest::mouseClick(clients->viewport(), Qt::LeftButton, {}, QPoint(5, y));
-        QCOMPARE(w.find<QLineEdit>(u"txtKitolKinek"_s)->text(), u"Rákos Bt."_s);
-        QCOMPARE(w.find<QLineEdit>(u"txtUgyfelszam"_s)->text(), u"7"_s);
-        QCOMPARE(focused(), u"txtLevelTargya"_s);
+        QCOMPARE(w.text("txtKitolKinek"), "Rákos Bt.");
+        QCOMPARE(w.text("txtUgyfelszam"), "7");
+        QCOMPARE(focused(), "txtLevelTargya");
     }
 
     void subjectAndSerialBoxes() {
         MainWindow w;
         startActive(w);
-        auto* subject = w.find<QPlainTextEdit>(u"txtLevelTargya"_s);
-        auto* counter = w.find<QLabel>(u"lbHossz"_s);
+        auto* subject = w.find<QPlainTextEdit>("txtLevelTargya");
+        auto* counter = w.find<QLabel>("lbHossz");
         const QString hundred = QString(99, u'a') + u'z';
         subject->setPlainText(hundred);
         subject->moveCursor(QTextCursor::Start);
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         QTest::keyClick(subject, Qt::Key_B);  // the 101st character
-        QCOMPARE(w.test.dialogs.messages.size(), 1);
-        QCOMPARE(w.test.dialogs.messages[0].title, u" Hiba !"_s);
-        QCOMPARE(w.test.dialogs.messages[0].text, u"A szöveg hossza max. 100 karakter lehet."_s);
+        const ui::Message tooLong{" Hiba !", "A szöveg hossza max. 100 karakter lehet."};
+        QCOMPARE(w.test.dialogs.messages, QList{tooLong});
         QCOMPARE(subject->toPlainText(), u'b' + hundred.left(99));
-        QCOMPARE(counter->text(), u"STOP"_s);
+        QCOMPARE(counter->text(), "STOP");
         QTest::keyClick(subject, Qt::Key_Backspace);
-        QCOMPARE(counter->text(), u"még: 1 karakter!"_s);
+        QCOMPARE(counter->text(), "még: 1 karakter!");
 
         // The serial box: x after 12 is dropped; x between the digits must not cost the 2.
-        auto* serial = w.find<QLineEdit>(u"txtSorszam2"_s);
-        serial->setText(u"12"_s);
+        auto* serial = w.find<QLineEdit>("txtSorszam2");
+        serial->setText("12");
         QTest::keyClick(serial, Qt::Key_X);
-        QCOMPARE(serial->text(), u"12"_s);
+        QCOMPARE(serial->text(), "12");
         QCOMPARE(serial->cursorPosition(), 2);
-        QCOMPARE(focused(), u"txtSorszam2"_s);
+        QCOMPARE(focused(), "txtSorszam2");
         serial->setCursorPosition(1);
         QTest::keyClick(serial, Qt::Key_X);
-        QCOMPARE(serial->text(), u"12"_s);
-        serial->setText(u"12ab3"_s);  // pasted: cut from the end
-        QCOMPARE(serial->text(), u"12"_s);
+        QCOMPARE(serial->text(), "12");
+        serial->setText("12ab3");  // pasted: cut from the end
+        QCOMPARE(serial->text(), "12");
     }
 
     void clientNumberCheckedAndProposedOnFocus() {
@@ -108,25 +101,24 @@ private slots:
         store::SetupRekord setup;
         setup.AutUgyfelszam = store::kTrue;
         setup.KezdoUgyfelszam = 1000;
-        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
+        w.files.writeSetup(setup);
         w.files.writeRecords<store::UgyfelRekord>(w.files.programFile(u"Ugyfelek.dat"),
-                                                  {{u"Kovács Kft."_s, 1200}});
+                                                  {{"Kovács Kft.", 1200}});
         w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("11040000"));  // 1041
         startActive(w);
-        w.find<QLineEdit>(u"txtKitolKinek"_s)->setText(u"Új Kft."_s);
-        auto* number = w.find<QLineEdit>(u"txtUgyfelszam"_s);
-        number->setText(u"1200"_s);
+        w.setText("txtKitolKinek", "Új Kft.");
+        auto* number = w.find<QLineEdit>("txtUgyfelszam");
+        number->setText("1200");
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         number->setFocus(Qt::TabFocusReason);
-        QCOMPARE(w.test.dialogs.messages.size(), 1);
-        QCOMPARE(w.test.dialogs.messages[0].title, u"FIGYELEM!"_s);
-        QCOMPARE(w.test.dialogs.messages[0].text,
-                 u"A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\n"
-                 "Adjon meg új ügyfélszámot."_s);
-        QCOMPARE(w.test.dialogs.messages[0].icon, ui::Icon::Exclamation);
+        const ui::Message taken{
+            "FIGYELEM!",
+            "A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új ügyfélszámot.",
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation};
+        QCOMPARE(w.test.dialogs.messages, QList{taken});
         // Emptied by the warning, then proposed; the proposal writes nothing.
-        QCOMPARE(number->text(), u"1042"_s);
-        QCOMPARE(w.files.read(w.files.programFile(u"UszNum.dat")), fromHex("11040000"));
+        QCOMPARE(number->text(), "1042");
+        QCOMPARE(w.files.readProgram(u"UszNum.dat"), fromHex("11040000"));
     }
 
     void f2SetsTheNextClientNumber_data() {
@@ -147,16 +139,16 @@ private slots:
         MainWindow w;
         w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("11040000"));  // 1041
         w.start();
-        auto* number = w.find<QLineEdit>(u"txtUgyfelszam"_s);
-        number->setText(u"55"_s);
+        auto* number = w.find<QLineEdit>("txtUgyfelszam");
+        number->setText("55");
         w.test.dialogs.answerInput(answer);
         if (errors)
             w.test.dialogs.answerMessage(ui::Answer::Ok);
         QTest::keyClick(number, Qt::Key_F2);
         QCOMPARE(w.test.dialogs.inputs.size(), 1);
-        QCOMPARE(w.test.dialogs.inputs[0].title, u"Új következő sorszám megadása !"_s);
-        QCOMPARE(w.test.dialogs.inputs[0].prompt, u"Kérem adja meg az új következő sorszámot."_s);
-        QCOMPARE(w.files.read(w.files.programFile(u"UszNum.dat")), stored);
+        QCOMPARE(w.test.dialogs.inputs[0].title, "Új következő sorszám megadása !");
+        QCOMPARE(w.test.dialogs.inputs[0].prompt, "Kérem adja meg az új következő sorszámot.");
+        QCOMPARE(w.files.readProgram(u"UszNum.dat"), stored);
         QCOMPARE(number->text(), shown);
         QCOMPARE(w.test.dialogs.messages.size(), errors);
     }
@@ -178,20 +170,18 @@ private slots:
         QFETCH(QString, listed);
         QFETCH(bool, message);
         MainWindow w;
-        w.files.writeRecords(
-            w.files.yearFile(2011, u"Velmar.dat"),
-            std::vector{letter(QDate(2011, 5, 3), true, 1), letter(QDate(2011, 6, 1), false, 1)});
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"),
-                             std::vector{letter(QDate(2024, 6, 14), true, 1)});
+        w.files.writeLetters(
+            2011, {letter(QDate(2011, 5, 3), true, 1), letter(QDate(2011, 6, 1), false, 1)});
+        w.files.writeLetters(2024, {letter(QDate(2024, 6, 14), true, 1)});
         w.start();
-        w.find<QLineEdit>(u"txtDatum"_s)->setText(typed);
+        w.setText("txtDatum", typed);
         if (message)
             w.test.dialogs.answerMessage(ui::Answer::Ok);
-        QTest::keyClick(w.find<QLineEdit>(u"txtDatum"_s), Qt::Key_Return);
-        QCOMPARE(w.find<QDateTimeEdit>(u"DTPicker1"_s)->date(), picker);
+        QTest::keyClick(w.find<QLineEdit>("txtDatum"), Qt::Key_Return);
+        QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), picker);
         QCOMPARE(w.window->state().munkaEv, picker.year());
-        QCOMPARE(rowCount(w.window.get(), u"ListView1"_s), 1);
-        QCOMPARE(cell(w.window.get(), u"ListView1"_s, 0, 0), listed);
+        QCOMPARE(rowCount(w.window.get(), "ListView1"), 1);
+        QCOMPARE(cell(w.window.get(), "ListView1", 0, 0), listed);
         QCOMPARE(w.test.dialogs.messages.size(), int(message));
     }
 };

@@ -1,11 +1,5 @@
 // The "Mentés" menu and the exit of the main window: backup now, restore, exit with backup.
 
-#include <QDateTimeEdit>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "store/recordfile.h"
 #include "support/mainwindow.h"
 
@@ -46,76 +40,73 @@ Year layDown(const TempRegister& files, int letters, int backup) {
 }
 
 QByteArray velmar(const MainWindow& w) {
-    return w.files.read(w.files.yearFile(2024, u"Velmar.dat"));
+    return w.files.readYear(2024, u"Velmar.dat");
 }
 QByteArray mentes(const MainWindow& w) {
-    return w.files.read(w.files.yearFile(2024, u"Mentés.dat"));
+    return w.files.readYear(2024, u"Mentés.dat");
 }
 
+// A menu item, the box it shows and what becomes of the backup.
+struct Box {
+    int letters, backup;
+    QString menu, title, text;
+    bool backedUp = false;
+    bool yes = false;  // the question answered Yes
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Box)
 
 class VelmarBackupTest : public QObject {
     Q_OBJECT
 
 private slots:
     void messages_data() {
-        QTest::addColumn<int>("letters");
-        QTest::addColumn<int>("backup");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("backedUp");
-        const QString year = QStringLiteral("A Dátum mezőben lévő 2024. évben ");
+        QTest::addColumn<Box>("c");
+        const QString year = "A Dátum mezőben lévő 2024. évben ";
         const QString noData = year + "nincsen adat!\r\nEllenőrízd...\r\n";
         const QString noBackup = year + "nincsen mentés!\r\nEllenőrízd...\r\n";
         const QString done = year +
                              "\r\naz adatok mentése megtörtént.\r\n"
                              "A mentett adatállomány 120 adatsort tartalmaz.\r\n";
-        QTest::newRow("backup of 120 letters") << 120 << 3 << "mnuMentMost"
-                                               << "! Mentés !" << done << true;
-        QTest::newRow("backup, empty year") << 0 << 5 << "mnuMentMost"
-                                            << "! HIBA !" << noData << false;
-        QTest::newRow("backup, no year folder") << kNoFolder << kNone << "mnuMentMost"
-                                                << "! HIBA !" << noData << false;
-        QTest::newRow("restore, no backup") << 3 << kNone << "mnuBetoltes"
-                                            << "! HIBA !" << noBackup << false;
-        QTest::newRow("restore answered No")
-            << 3 << 5 << "mnuBetoltes"
-            << " FIGYELEM! "
-            << "A mentett adatok FELÜLÍRJÁK a \r\njelenlegi adatokat!\r\n"
-               "A mentett adatállomány 5 adatsort tartalmaz.\r\nMehet tovább a betöltés?"
-            << false;
-        QTest::newRow("exit answered No") << 3 << 5 << "mnuKilep"
-                                          << " Kilépés "
-                                          << "Biztos hogy Befejezed?\r\n\r\n"
-                                          << false;
+        const QString exit = "Biztos hogy Befejezed?\r\n\r\n";
+        auto row = [](const char* name, Box c) { QTest::newRow(name) << c; };
+        row("backup of 120 letters", {120, 3, "mnuMentMost", "! Mentés !", done, true});
+        row("backup, empty year", {0, 5, "mnuMentMost", "! HIBA !", noData});
+        row("backup, no year folder", {kNoFolder, kNone, "mnuMentMost", "! HIBA !", noData});
+        row("restore, no backup", {3, kNone, "mnuBetoltes", "! HIBA !", noBackup});
+        row("restore answered No",
+            {3, 5, "mnuBetoltes", " FIGYELEM! ",
+             "A mentett adatok FELÜLÍRJÁK a \r\njelenlegi adatokat!\r\n"
+             "A mentett adatállomány 5 adatsort tartalmaz.\r\nMehet tovább a betöltés?"});
+        row("exit answered No", {3, 5, "mnuKilep", " Kilépés ", exit});
+        // Exit backs up silently.
+        row("exit, year with letters", {3, 2, "mnuKilep", " Kilépés ", exit, true, true});
+        row("exit, empty year keeps its backup",
+            {0, 2, "mnuKilep", " Kilépés ", exit, false, true});
+        row("exit, no year folder", {kNoFolder, kNone, "mnuKilep", " Kilépés ", exit, false, true});
     }
-
     void messages() {
-        QFETCH(int, letters);
-        QFETCH(int, backup);
-        QFETCH(QString, menu);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        QFETCH(bool, backedUp);
+        QFETCH(Box, c);
         MainWindow w;
-        const Year year = layDown(w.files, letters, backup);
+        const Year year = layDown(w.files, c.letters, c.backup);
         w.start();
         w.window->show();
-        const bool question = title.startsWith(u' ');
-        w.test.dialogs.answerMessage(question ? ui::Answer::No : ui::Answer::Ok);
-        action(w.window.get(), menu)->trigger();
+        const bool question = c.title.startsWith(u' ');
+        w.test.dialogs.answerMessage(question ? (c.yes ? ui::Answer::Yes : ui::Answer::No)
+                                              : ui::Answer::Ok);
+        w.trigger(c.menu);
 
-        QCOMPARE(w.test.dialogs.messages.size(), 1);
-        const ui::Message& box = w.test.dialogs.messages.first();
-        QCOMPARE(box.title, title);
-        QCOMPARE(box.text, text);
-        QCOMPARE(box.buttons, question ? ui::Buttons::YesNo : ui::Buttons::Ok);
-        QCOMPARE(box.icon, question ? ui::Icon::Question : ui::Icon::Exclamation);
+        const ui::Message box = question ? ui::Message{c.title, c.text, ui::Buttons::YesNo,
+                                                       ui::Answer::Yes, ui::Icon::Question}
+                                         : ui::Message{c.title, c.text, ui::Buttons::Ok,
+                                                       ui::Answer::Ok, ui::Icon::Exclamation};
+        QCOMPARE(w.test.dialogs.messages, QList{box});
         // Whole records only are backed up; the letter file is not touched.
-        QCOMPARE(mentes(w), backedUp ? year.letters : year.backup);
-        QCOMPARE(velmar(w), letters >= 0 ? year.letters + kTail : QByteArray());
-        QVERIFY(w.window->isVisible());
+        QCOMPARE(mentes(w), c.backedUp ? year.letters : year.backup);
+        QCOMPARE(velmar(w), c.letters >= 0 ? year.letters + kTail : QByteArray());
+        QCOMPARE(w.window->isVisible(), !c.yes);  // only the exit is asked Yes here
     }
 
     void restoreAnsweredYes_data() {
@@ -131,45 +122,22 @@ private slots:
         MainWindow w;
         store::SetupRekord setup;
         setup.UtolsoSorraUgras = qint16(utolsoSorraUgras);
-        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
+        w.files.writeSetup(setup);
         const Year year = layDown(w.files, 6, 4);
         w.files.write(w.files.yearFile(2024, u"Mentés.dat"), year.backup + kTail);
         w.start();
-        w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->setText(QStringLiteral("Kovács"));
+        w.setText("txtKitolKinek", "Kovács");
         w.test.dialogs.answerMessage(ui::Answer::Yes);
-        action(w.window.get(), QStringLiteral("mnuBetoltes"))->trigger();
+        w.trigger("mnuBetoltes");
 
-        QVERIFY(w.test.dialogs.messages.first().text.contains(QStringLiteral(" 4 adatsort")));
+        QVERIFY(w.test.dialogs.messages.first().text.contains(" 4 adatsort"));
         QCOMPARE(velmar(w), year.backup);
-        QCOMPARE(rowCount(w.window.get(), QStringLiteral("ListView1")), 4);
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView1"))->listModel()->sortColumn(),
-                 sortColumn);
-        QCOMPARE(selectedRow(w.window.get(), QStringLiteral("ListView1")), 3);
-        QVERIFY(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text().isEmpty());
-        QVERIFY(!w.find<QPushButton>(QStringLiteral("cmdModosit"))->isEnabled());
-        QVERIFY(!w.find<QPushButton>(QStringLiteral("cmdTorles"))->isEnabled());
-    }
-
-    void exitAnsweredYes_data() {
-        QTest::addColumn<int>("letters");
-        QTest::addColumn<bool>("backedUp");
-        QTest::newRow("year with letters") << 3 << true;
-        QTest::newRow("empty year keeps its backup") << 0 << false;
-        QTest::newRow("no year folder") << kNoFolder << false;
-    }
-
-    void exitAnsweredYes() {
-        QFETCH(int, letters);
-        QFETCH(bool, backedUp);
-        MainWindow w;
-        const Year year = layDown(w.files, letters, letters == kNoFolder ? kNone : 2);
-        w.start();
-        w.window->show();
-        w.test.dialogs.answerMessage(ui::Answer::Yes);
-        action(w.window.get(), QStringLiteral("mnuKilep"))->trigger();
-        QCOMPARE(w.test.dialogs.messages.size(), 1);  // the question only
-        QVERIFY(!w.window->isVisible());
-        QCOMPARE(mentes(w), backedUp ? year.letters : year.backup);
+        QCOMPARE(rowCount(w.window.get(), "ListView1"), 4);
+        QCOMPARE(w.find<ui::ReportView>("ListView1")->listModel()->sortColumn(), sortColumn);
+        QCOMPARE(selectedRow(w.window.get(), "ListView1"), 3);
+        QCOMPARE(w.text("txtKitolKinek"), "");
+        QVERIFY(!w.find<QPushButton>("cmdModosit")->isEnabled() &&
+                !w.find<QPushButton>("cmdTorles")->isEnabled());
     }
 
     void backupTakesThePickersYear() {
@@ -177,10 +145,10 @@ private slots:
         w.files.write(w.files.yearFile(2023, u"Velmar.dat"), letterBytes(2));
         layDown(w.files, 7, kNone);
         w.start();
-        w.find<QDateTimeEdit>(QStringLiteral("DTPicker1"))->setDate(QDate(2023, 5, 1));
+        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2023, 5, 1));
         w.test.dialogs.answerMessage(ui::Answer::Ok);
-        action(w.window.get(), QStringLiteral("mnuMentMost"))->trigger();
-        QCOMPARE(w.files.read(w.files.yearFile(2023, u"Mentés.dat")), letterBytes(2));
+        w.trigger("mnuMentMost");
+        QCOMPARE(w.files.readYear(2023, u"Mentés.dat"), letterBytes(2));
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"Mentés.dat")));
     }
 
@@ -191,8 +159,8 @@ private slots:
         QVERIFY(QDir().mkpath(w.files.yearFile(2024, u"Mentés.dat")));
         w.start();
         w.test.dialogs.answerMessage(ui::Answer::Ok);
-        action(w.window.get(), QStringLiteral("mnuMentMost"))->trigger();
-        QCOMPARE(w.test.dialogs.messages.first().title, QStringLiteral("! HIBA !"));
+        w.trigger("mnuMentMost");
+        QCOMPARE(w.test.dialogs.messages.first().title, "! HIBA !");
         QCOMPARE(w.test.dialogs.messages.first().icon, ui::Icon::Critical);
         QCOMPARE(velmar(w), year.letters + kTail);
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"xxx.dat")));

@@ -1,18 +1,7 @@
 // The main window's start-up, its three letter lists and what selecting a row does.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
 
-#include "store/oledate.h"
 #include "store/recordfile.h"
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
@@ -23,32 +12,30 @@ namespace {
 
 const QDate kToday(2024, 6, 14);
 
-store::CsoportRekord group(const QString& name, const QString& code) {
-    return {name, code};
-}
-
 // Incoming 10, outgoing 5, incoming 1, outgoing 1, incoming 2, in that file order.
 std::vector<store::LevelRekord> mixedYear() {
-    auto in = [](qint16 n, const QString& who) { return letter(QDate(2024, 3, n), true, n, who); };
-    auto out = [](qint16 n, const QString& who) {
-        return letter(QDate(2024, 4, n), false, n, who);
-    };
-    return {in(10, QStringLiteral("Tíz Bt.")), out(5, QStringLiteral("Öt Kft.")),
-            in(1, QStringLiteral("Egy Zrt.")), out(1, QStringLiteral("Első Kft.")),
-            in(2, QStringLiteral("Kettő Bt."))};
-}
-
-QStringList column(const QObject* root, const QString& list, int col) {
-    QStringList cells;
-    for (int row = 0; row < rowCount(root, list); ++row)
-        cells << cell(root, list, row, col);
-    return cells;
+    auto in = [](qint16 n, const char* who) { return letter(QDate(2024, 3, n), true, n, who); };
+    auto out = [](qint16 n, const char* who) { return letter(QDate(2024, 4, n), false, n, who); };
+    return {in(10, "Tíz Bt."), out(5, "Öt Kft."), in(1, "Egy Zrt."), out(1, "Első Kft."),
+            in(2, "Kettő Bt.")};
 }
 
 void clickRow(QWidget* window, const QString& list, int row) {
     auto* view = control<ui::ReportView>(window, list);
     const QRect rect = view->visualRect(view->model()->index(row, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QColor background(const MainWindow& w, const QString& name) {
+    return w.find<QWidget>(name)->palette().color(QPalette::Base);
+}
+
+bool enabled(const MainWindow& w, const QString& name) {
+    return w.find<QWidget>(name)->isEnabled();
+}
+
+bool checked(const MainWindow& w, const QString& name) {
+    return w.find<QAbstractButton>(name)->isChecked();
 }
 
 }  // namespace
@@ -59,84 +46,48 @@ class VelmarListsTest : public QObject {
 private slots:
     void startOnEmptyFolder() {
         MainWindow w;
-        w.test.clock.value = QDateTime(kToday, QTime(10, 30));
         w.start();
-
-        QCOMPARE(w.window->windowTitle(), QStringLiteral("Velmarok"));
+        QCOMPARE(w.window->windowTitle(), "Velmarok");
+        // Setup.dat and Csoportok.dat are created empty; no year folder is.
         QVERIFY(TempRegister::exists(w.files.programFile(u"Setup.dat")));
         QVERIFY(TempRegister::exists(w.files.programFile(u"Csoportok.dat")));
-        QCOMPARE(w.files.read(w.files.programFile(u"Setup.dat")).size(), 0);
-        QCOMPARE(w.files.read(w.files.programFile(u"Csoportok.dat")).size(), 0);
+        QCOMPARE(w.files.readProgram(u"Setup.dat").size(), 0);
+        QCOMPARE(w.files.readProgram(u"Csoportok.dat").size(), 0);
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"")));
 
         QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(
-            w.find<ui::ReportView>(QStringLiteral("ListView1"))->palette().color(QPalette::Base),
-            QColor(Qt::black));
-        for (const char* name : {"Option1_0", "Option1_1"}) {
-            auto* option = w.find<QRadioButton>(QLatin1String(name));
-            QVERIFY(option->isEnabled());
-            QVERIFY(!option->isChecked());
-        }
-        QCOMPARE(w.find<QComboBox>(QStringLiteral("cmbCsoportok"))->count(), 0);
-        QCOMPARE(rowCount(w.window.get(), QStringLiteral("ListView1")), 0);
-        QVERIFY(!w.find<QPushButton>(QStringLiteral("cmdModosit"))->isEnabled());
-        QVERIFY(!w.find<QPushButton>(QStringLiteral("cmdTorles"))->isEnabled());
-        QCOMPARE(w.find<QDateTimeEdit>(QStringLiteral("DTPicker1"))->date(), kToday);
-        QCOMPARE(w.window->state().kijeloltLevel, 0);
+        QCOMPARE(background(w, "ListView1"), QColor(Qt::black));
+        for (const char* name : {"Option1_0", "Option1_1"})
+            QVERIFY(enabled(w, name) && !checked(w, name));
+        QCOMPARE(w.find<QComboBox>("cmbCsoportok")->count(), 0);
+        QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
+        QVERIFY(!enabled(w, "cmdModosit") && !enabled(w, "cmdTorles"));
+        QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QVERIFY(w.test.dialogs.messages.isEmpty());
     }
 
-    void groupsFillTheComboBoxAndCloseTheDirections() {
+    void groupsCloseTheDirectionsUntilOneIsChosen() {
         MainWindow w;
-        w.files.writeRecords<store::CsoportRekord>(
-            w.files.programFile(u"Csoportok.dat"),
-            {group(QStringLiteral("  Pénzügy"), QStringLiteral("P")),
-             group(QStringLiteral("Adó"), QStringLiteral("A")),
-             group(QStringLiteral("Építés"), QStringLiteral("AB"))});
+        auto groups = std::vector<store::CsoportRekord>{{"  Pénzügy", "P"}, {"Adó", " A"}};
+        w.files.writeRecords(w.files.programFile(u"Csoportok.dat"), groups);
         w.start();
-        auto* combo = w.find<QComboBox>(QStringLiteral("cmbCsoportok"));
-        QCOMPARE(combo->count(), 3);
-        QCOMPARE(combo->itemText(0), QStringLiteral("Pénzügy"));
-        QCOMPARE(combo->itemText(2), QStringLiteral("Építés"));
-        QVERIFY(!w.find<QRadioButton>(QStringLiteral("Option1_0"))->isEnabled());
-        QVERIFY(!w.find<QRadioButton>(QStringLiteral("Option1_1"))->isEnabled());
+        auto* combo = w.find<QComboBox>("cmbCsoportok");
+        QCOMPARE(combo->itemText(0), "Pénzügy");
+        QCOMPARE(combo->count(), 2);
+        QVERIFY(!enabled(w, "Option1_0") && !enabled(w, "Option1_1"));
+
+        w.setText("txtSorszam", "/2024");
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        QCOMPARE(w.text("lbJel"), "A");
+        QVERIFY(enabled(w, "Option1_0") && !checked(w, "Option1_0"));
+        QCOMPARE(w.text("txtSorszam"), "");
 
         // A group added while the program runs shows at the next activation.
-        w.files.writeRecords<store::CsoportRekord>(
-            w.files.programFile(u"Csoportok.dat"),
-            {group(QStringLiteral("Pénzügy"), QStringLiteral("P")),
-             group(QStringLiteral("Adó"), QStringLiteral("A")),
-             group(QStringLiteral("Építés"), QStringLiteral("AB")),
-             group(QStringLiteral("Új"), QStringLiteral("U"))});
+        groups.push_back({"Új", "U"});
+        w.files.writeRecords(w.files.programFile(u"Csoportok.dat"), groups);
         w.window->activate();
-        QCOMPARE(combo->count(), 4);
-        QCOMPARE(combo->itemText(3), QStringLiteral("Új"));
-    }
-
-    void storedColoursAndOrderApply() {
-        MainWindow w;
-        store::SetupRekord setup;
-        setup.AblakSzin = 0x00C0FFEE;  // blue C0, green FF, red EE
-        setup.ListaSzin = 0x00FFFFFF;
-        setup.PartnerSzin = 0x0000FF00;
-        setup.Rendezes = 1;
-        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
-        w.start();
-        QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window),
-                 QColor(0xEE, 0xFF, 0xC0));
-        QCOMPARE(w.find<QLabel>(QStringLiteral("Label1_8"))->palette().color(QPalette::Window),
-                 QColor(0xEE, 0xFF, 0xC0));
-        QCOMPARE(
-            w.find<ui::ReportView>(QStringLiteral("ListView5"))->palette().color(QPalette::Base),
-            QColor(Qt::white));
-        QCOMPARE(
-            w.find<ui::ReportView>(QStringLiteral("ListView3"))->palette().color(QPalette::Base),
-            QColor(Qt::green));
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView1"))->listModel()->sortOrder(),
-                 Qt::DescendingOrder);
-        QCOMPARE(w.find<ui::ReportView>(QStringLiteral("ListView4"))->listModel()->sortOrder(),
-                 Qt::AscendingOrder);
+        QCOMPARE(combo->itemText(2), "Új");
     }
 
     void listOrderAfterReload_data() {
@@ -144,97 +95,62 @@ private slots:
         QTest::addColumn<QStringList>("allIncoming");
         QTest::addColumn<QStringList>("allOutgoing");
         QTest::addColumn<int>("selectedAllRow");
-        const QString sp = QStringLiteral(" ");
-        QTest::newRow("ascending")
-            << 0
-            << QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10"),
-                           sp, sp}
-            << QStringList{sp, sp, sp, QStringLiteral("   1"), QStringLiteral("   5")} << 4;
-        QTest::newRow("descending")
-            << 1
-            << QStringList{sp, sp, QStringLiteral("  10"), QStringLiteral("   2"),
-                           QStringLiteral("   1")}
-            << QStringList{QStringLiteral("   5"), QStringLiteral("   1"), sp, sp, sp} << 0;
+        QTest::newRow("ascending") << 0 << QStringList{"   1", "   2", "  10", " ", " "}
+                                   << QStringList{" ", " ", " ", "   1", "   5"} << 4;
+        QTest::newRow("descending") << 1 << QStringList{" ", " ", "  10", "   2", "   1"}
+                                    << QStringList{"   5", "   1", " ", " ", " "} << 0;
     }
-
     void listOrderAfterReload() {
         QFETCH(int, rendezes);
         QFETCH(QStringList, allIncoming);
         QFETCH(QStringList, allOutgoing);
         QFETCH(int, selectedAllRow);
-
         MainWindow w;
         store::SetupRekord setup;
         setup.Rendezes = qint16(rendezes);
-        store::writeFirstRecord(w.files.programFile(u"Setup.dat"), setup);
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"), mixedYear());
+        w.files.writeSetup(setup);
+        w.files.writeLetters(2024, mixedYear());
         w.start();
         const QObject* root = w.window.get();
-
-        QCOMPARE(
-            column(root, QStringLiteral("ListView4"), 2),
-            (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
-        QCOMPARE(column(root, QStringLiteral("ListView5"), 2),
-                 (QStringList{QStringLiteral("   1"), QStringLiteral("   5")}));
-        QCOMPARE(column(root, QStringLiteral("ListView1"), 2), allIncoming);
-        QCOMPARE(column(root, QStringLiteral("ListView1"), 5), allOutgoing);
-        QCOMPARE(selectedRow(root, QStringLiteral("ListView4")), 2);
-        QCOMPARE(selectedRow(root, QStringLiteral("ListView5")), 1);
-        QCOMPARE(selectedRow(root, QStringLiteral("ListView1")), selectedAllRow);
-
+        QCOMPARE(column(root, "ListView4", 2), (QStringList{"   1", "   2", "  10"}));
+        QCOMPARE(column(root, "ListView5", 2), (QStringList{"   1", "   5"}));
+        QCOMPARE(column(root, "ListView1", 2), allIncoming);
+        QCOMPARE(column(root, "ListView1", 5), allOutgoing);
+        QCOMPARE(selectedRow(root, "ListView4"), 2);
+        QCOMPARE(selectedRow(root, "ListView5"), 1);
+        QCOMPARE(selectedRow(root, "ListView1"), selectedAllRow);
         // The entry fields show the selected row of the all-letters list: outgoing number 5.
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
-                 QStringLiteral("Öt Kft."));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam2"))->text(), QStringLiteral("5"));
+        QCOMPARE(w.text("txtKitolKinek"), "Öt Kft.");
+        QCOMPARE(w.text("txtSorszam2"), "5");
         QCOMPARE(w.window->state().kijeloltLevel, 2);
         // The activation after loading finds no groups and opens both directions unchecked.
-        QVERIFY(!w.find<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
+        QVERIFY(!checked(w, "Option1_1"));
     }
 
     void cellsOfIncomingAndOutgoingRows() {
         MainWindow w;
-        auto in = letter(QDate(2024, 3, 5), true, 7, QStringLiteral("  Ház Kft.  "));
-        in.Elotag = QStringLiteral("AB/");
+        auto in = letter(QDate(2024, 3, 5), true, 7, "  Ház Kft.  ");
+        in.Elotag = "AB/";
         in.Ugyfelszam = 1001;
         in.Num = 7;
-        in.LevelTargya = QStringLiteral("Tárgy");
-        in.Ugyintezo = QStringLiteral("Kiss Anna");
-        auto out = letter(QDate(2024, 3, 6), false, 1234, QStringLiteral("Vár Bt."));
-        out.Num = 0;
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"),
-                             std::vector<store::LevelRekord>{in, out});
+        in.LevelTargya = "Tárgy";
+        in.Ugyintezo = "Kiss Anna";
+        auto out = letter(QDate(2024, 3, 6), false, 1234, "Vár Bt.");
+        w.files.writeLetters(2024, {in, out});
         w.start();
         const QObject* root = w.window.get();
-        const QString all = QStringLiteral("ListView1");
-        const QStringList incomingRow = {
-            QStringLiteral("2024.03.05."), QStringLiteral("AB/ "),      QStringLiteral("   7"),
-            QStringLiteral("/2024"),       QStringLiteral(" "),         QStringLiteral(" "),
-            QStringLiteral("-"),           QStringLiteral("Ház Kft."),  QStringLiteral("1001"),
-            QStringLiteral("Tárgy"),       QStringLiteral("Kiss Anna"), QStringLiteral("    1"),
-            QStringLiteral("7"),           QStringLiteral(" ")};
-        const QStringList outgoingRow = {QStringLiteral("2024.03.06."),
-                                         QStringLiteral(" "),
-                                         QStringLiteral(" "),
-                                         QStringLiteral("-"),
-                                         QStringLiteral("K/  "),
-                                         QStringLiteral("1234"),
-                                         QStringLiteral("/2024"),
-                                         QStringLiteral("Vár Bt."),
-                                         QStringLiteral("0"),
-                                         QString(),
-                                         QString(),
-                                         QStringLiteral("    2"),
-                                         QStringLiteral(" "),
-                                         QStringLiteral("0")};
         QStringList shownIn, shownOut;
         for (int c = 0; c < 14; ++c) {
-            shownIn << cell(root, all, 0, c);
-            shownOut << cell(root, all, 1, c);
+            shownIn << cell(root, "ListView1", 0, c);
+            shownOut << cell(root, "ListView1", 1, c);
         }
-        QCOMPARE(shownIn, incomingRow);
-        QCOMPARE(shownOut, outgoingRow);
-        QCOMPARE(cell(root, QStringLiteral("ListView4"), 0, 3), QStringLiteral("/2024"));
-        QCOMPARE(cell(root, QStringLiteral("ListView5"), 0, 8), QStringLiteral("    2"));
+        QCOMPARE(shownIn,
+                 (QStringList{"2024.03.05.", "AB/ ", "   7", "/2024", " ", " ", "-", "Ház Kft.",
+                              "1001", "Tárgy", "Kiss Anna", "    1", "7", " "}));
+        QCOMPARE(shownOut, (QStringList{"2024.03.06.", " ", " ", "-", "K/  ", "1234", "/2024",
+                                        "Vár Bt.", "0", "", "", "    2", " ", "0"}));
+        QCOMPARE(cell(root, "ListView4", 0, 3), "/2024");
+        QCOMPARE(cell(root, "ListView5", 0, 8), "    2");
     }
 
     void blankSerial_data() {
@@ -242,164 +158,116 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("serialBox");
         // The picker holds today at midnight: before 10:30, but not before midnight itself.
-        QTest::newRow("picker before now") << QTime(10, 30) << QStringLiteral(" ") << QString();
-        QTest::newRow("picker not before now")
-            << QTime(0, 0) << QStringLiteral("8224") << QStringLiteral("8224");
+        QTest::newRow("picker before now") << QTime(10, 30) << " " << QString();
+        QTest::newRow("picker not before now") << QTime(0, 0) << "8224" << QString("8224");
     }
-
     void blankSerial() {
         QFETCH(QTime, now);
         QFETCH(QString, cell);
         QFETCH(QString, serialBox);
         MainWindow w;
         w.test.clock.value = QDateTime(kToday, now);
-        auto old = letter(kToday, true, store::kBlankSerial, QStringLiteral("Régi"));
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"), std::vector{old});
+        w.files.writeLetters(2024, {letter(kToday, true, store::kBlankSerial, "Régi")});
         w.start();
-        QCOMPARE(testing::cell(w.window.get(), QStringLiteral("ListView4"), 0, 2), cell);
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam2"))->text(), serialBox);
+        QCOMPARE(testing::cell(w.window.get(), "ListView4", 0, 2), cell);
+        QCOMPARE(w.text("txtSorszam2"), serialBox);
     }
 
     void clickingARowFillsTheEntryFields() {
         MainWindow w;
-        w.files.writeRecords<store::CsoportRekord>(
-            w.files.programFile(u"Csoportok.dat"),
-            {group(QStringLiteral("Pénzügy"), QStringLiteral("P")),
-             group(QStringLiteral("Adó"), QStringLiteral("A"))});
-        auto first = letter(QDate(2024, 2, 1), true, 3, QStringLiteral("  Ország Kft. "));
-        first.Elotag = QStringLiteral("AB/");
-        first.CsoportJel = QStringLiteral("A");
-        first.LevelTargya = QStringLiteral(" Kérelem\r\nmásodik sor ");
+        w.files.writeRecords<store::CsoportRekord>(w.files.programFile(u"Csoportok.dat"),
+                                                   {{"Pénzügy", "P"}, {"Adó", "A"}});
+        auto first = letter(QDate(2024, 2, 1), true, 3, "  Ország Kft. ");
+        first.Elotag = "AB/";
+        first.CsoportJel = "A";
+        first.LevelTargya = " Kérelem\r\nmásodik sor ";
         first.Ugyfelszam = 1042;
-        first.Ugyintezo = QStringLiteral("Nagy Éva");
-        first.Melleklet = QStringLiteral("scan1.pdf");
-        auto second = letter(QDate(2024, 5, 2), false, 9, QStringLiteral("Más"));
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"),
-                             std::vector<store::LevelRekord>{first, second});
+        first.Ugyintezo = "Nagy Éva";
+        first.Melleklet = "scan1.pdf";
+        w.files.writeLetters(2024, {first, letter(QDate(2024, 5, 2), false, 9, "Más")});
         w.start();
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
 
-        clickRow(w.window.get(), QStringLiteral("ListView1"), 0);
+        clickRow(w.window.get(), "ListView1", 0);
         QCOMPARE(w.window->state().kijeloltLevel, 1);
-        QCOMPARE(w.find<QDateTimeEdit>(QStringLiteral("DTPicker1"))->date(), QDate(2024, 2, 1));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
-                 QStringLiteral("Ország Kft."));
-        QCOMPARE(w.find<QPlainTextEdit>(QStringLiteral("txtLevelTargya"))->toPlainText(),
-                 QStringLiteral("Kérelem\r\nmásodik sor")
-                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam"))->text(), QStringLiteral("/2024"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam1"))->text(), QStringLiteral("AB/"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtSorszam2"))->text(), QStringLiteral("3"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtUgyfelszam"))->text(),
-                 QStringLiteral("1042"));
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txUgyintezo"))->text(),
-                 QStringLiteral("Nagy Éva"));
-        QCOMPARE(w.find<QComboBox>(QStringLiteral("cmbCsoportok"))->currentText(),
-                 QStringLiteral("Adó"));
-        QCOMPARE(w.find<QLabel>(QStringLiteral("lbJel"))->text(), QStringLiteral("A "));
-        QCOMPARE(w.window->state().aktMelleklet, QStringLiteral("scan1.pdf"));
-        QVERIFY(w.find<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
-        QVERIFY(w.find<QPushButton>(QStringLiteral("cmdModosit"))->isEnabled());
-        QVERIFY(w.find<QPushButton>(QStringLiteral("cmdTorles"))->isEnabled());
+        QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), QDate(2024, 2, 1));
+        QStringList shown;
+        for (const char* name :
+             {"txtKitolKinek", "txtLevelTargya", "txtSorszam1", "txtSorszam2", "txtSorszam",
+              "txtUgyfelszam", "txUgyintezo", "cmbCsoportok", "lbJel"})
+            shown << w.text(name);
+        QCOMPARE(shown, (QStringList{"Ország Kft.", "Kérelem\nmásodik sor", "AB/", "3", "/2024",
+                                     "1042", "Nagy Éva", "Adó", "A "}));
+        QCOMPARE(w.window->state().aktMelleklet, "scan1.pdf");
+        QVERIFY(checked(w, "Option1_0"));
+        QVERIFY(enabled(w, "cmdModosit") && enabled(w, "cmdTorles"));
 
         // Clicking the row that is already selected runs the selection again.
-        w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->clear();
-        clickRow(w.window.get(), QStringLiteral("ListView1"), 0);
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(),
-                 QStringLiteral("Ország Kft."));
-
+        w.setText("txtKitolKinek", "");
+        clickRow(w.window.get(), "ListView1", 0);
+        QCOMPARE(w.text("txtKitolKinek"), "Ország Kft.");
         // Moving the selection by keyboard selects too.
-        QTest::keyClick(w.find<ui::ReportView>(QStringLiteral("ListView1")), Qt::Key_Down);
+        QTest::keyClick(w.find<ui::ReportView>("ListView1"), Qt::Key_Down);
         QCOMPARE(w.window->state().kijeloltLevel, 2);
-        QCOMPARE(w.find<QLineEdit>(QStringLiteral("txtKitolKinek"))->text(), QStringLiteral("Más"));
+        QCOMPARE(w.text("txtKitolKinek"), "Más");
     }
 
     void selectingWhenThePickerYearHasNoFolder() {
         MainWindow w;
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"), mixedYear());
+        w.files.writeLetters(2024, mixedYear());
         w.start();
-        w.find<QDateTimeEdit>(QStringLiteral("DTPicker1"))->setDate(QDate(2013, 1, 2));
+        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2013, 1, 2));
         w.test.dialogs.answerMessage(ui::Answer::Ok);
-        control<ui::ReportView>(w.window.get(), QStringLiteral("ListView1"))->selectRow(0);
-        QCOMPARE(w.test.dialogs.messages.size(), 1);
-        const ui::Message& m = w.test.dialogs.messages[0];
-        QCOMPARE(m.title, QStringLiteral("Keresés..."));
-        QCOMPARE(m.text,
-                 QStringLiteral(
-                     "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"));
-        QCOMPARE(m.icon, ui::Icon::Information);
-        QCOMPARE(m.buttons, ui::Buttons::Ok);
+        w.find<ui::ReportView>("ListView1")->selectRow(0);
+        const ui::Message noYear{
+            "Keresés...", "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!",
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
+        QCOMPARE(w.test.dialogs.messages, QList{noYear});
         QVERIFY(!TempRegister::exists(w.files.yearFile(2013, u"")));
     }
 
     void headerClickSortsInTheListsDirection() {
         MainWindow w;
-        w.files.writeRecords(w.files.yearFile(2024, u"Velmar.dat"), mixedYear());
+        w.files.writeLetters(2024, mixedYear());
         w.start();
-        auto* view = w.find<ui::ReportView>(QStringLiteral("ListView4"));
+        auto* view = w.find<ui::ReportView>("ListView4");
         emit view->header()->sectionClicked(4);  // "Kitől/Kinek"
-        QCOMPARE(column(w.window.get(), QStringLiteral("ListView4"), 4),
-                 (QStringList{QStringLiteral("Egy Zrt."), QStringLiteral("Kettő Bt."),
-                              QStringLiteral("Tíz Bt.")}));
+        QCOMPARE(column(w.window.get(), "ListView4", 4),
+                 (QStringList{"Egy Zrt.", "Kettő Bt.", "Tíz Bt."}));
         emit view->header()->sectionClicked(2);
-        QCOMPARE(
-            column(w.window.get(), QStringLiteral("ListView4"), 2),
-            (QStringList{QStringLiteral("   1"), QStringLiteral("   2"), QStringLiteral("  10")}));
+        QCOMPARE(column(w.window.get(), "ListView4", 2), (QStringList{"   1", "   2", "  10"}));
         QCOMPARE(view->listModel()->sortOrder(), Qt::AscendingOrder);
     }
 
     void doubleClickOpensTheStoredDocument() {
         MainWindow w;
-        w.files.writeRecords(
-            w.files.yearFile(2024, u"Velmar.dat"),
-            std::vector{letter(QDate(2024, 1, 5), true, 1), letter(QDate(2024, 1, 6), true, 2)});
-        store::IratRekord doc{QStringLiteral("\"valasz 12.doc\""),
-                              QStringLiteral("\"/home/iroda/Levelek/valasz 12.doc\"")};
-        w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"), std::vector{doc});
+        w.files.writeLetters(
+            2024, {letter(QDate(2024, 1, 5), true, 1), letter(QDate(2024, 1, 6), true, 2)});
+        w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"),
+                             std::vector<store::IratRekord>{
+                                 {"\"valasz 12.doc\"", "\"/home/iroda/Levelek/valasz 12.doc\""}});
         w.start();
-        auto* view = w.find<ui::ReportView>(QStringLiteral("ListView1"));
+        auto* view = w.find<ui::ReportView>("ListView1");
         // Letter 2 has no document record: nothing opens.
         view->selectRow(1);
         emit view->itemDoubleClicked(1);
         QVERIFY(w.test.shell.documents.isEmpty());
         view->selectRow(0);
         emit view->itemDoubleClicked(0);
-        QCOMPARE(w.test.shell.documents,
-                 QStringList{QStringLiteral("/home/iroda/Levelek/valasz 12.doc")});
-        QCOMPARE(w.window->state().aktIratNev, QStringLiteral("\"valasz 12.doc\""));
-    }
-
-    void choosingAGroupOpensTheDirections() {
-        MainWindow w;
-        w.files.writeRecords<store::CsoportRekord>(
-            w.files.programFile(u"Csoportok.dat"),
-            {group(QStringLiteral("Pénzügy"), QStringLiteral("P")),
-             group(QStringLiteral("Adó"), QStringLiteral(" A"))});
-        w.start();
-        w.find<QLineEdit>(QStringLiteral("txtSorszam"))->setText(QStringLiteral("/2024"));
-        auto* combo = w.find<QComboBox>(QStringLiteral("cmbCsoportok"));
-        combo->setCurrentIndex(1);
-        emit combo->activated(1);
-        QCOMPARE(w.find<QLabel>(QStringLiteral("lbJel"))->text(), QStringLiteral("A"));
-        QVERIFY(w.find<QRadioButton>(QStringLiteral("Option1_0"))->isEnabled());
-        QVERIFY(!w.find<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
-        QVERIFY(w.find<QLineEdit>(QStringLiteral("txtSorszam"))->text().isEmpty());
+        QCOMPARE(w.test.shell.documents, QStringList{"/home/iroda/Levelek/valasz 12.doc"});
+        QCOMPARE(w.window->state().aktIratNev, "\"valasz 12.doc\"");
     }
 
     void captionDoubleClickStoresTheCounters_data() {
         QTest::addColumn<QString>("ki");
         QTest::addColumn<QString>("be");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("both") << QStringLiteral("5") << QStringLiteral("7") << fromHex("0500 0700");
-        QTest::newRow("halves to even")
-            << QStringLiteral("2.5") << QStringLiteral("3.5") << fromHex("0200 0400");
-        QTest::newRow("empty keeps")
-            << QString() << QStringLiteral("12abc") << fromHex("0E00 0C00");
-        QTest::newRow("no number keeps")
-            << QStringLiteral("x") << QStringLiteral("99999") << fromHex("0E00 2500");
+        QTest::newRow("both") << "5" << QString("7") << fromHex("0500 0700");
+        QTest::newRow("halves to even") << "2.5" << QString("3.5") << fromHex("0200 0400");
+        QTest::newRow("empty keeps") << "" << QString("12abc") << fromHex("0E00 0C00");
+        QTest::newRow("no number keeps") << "x" << QString("99999") << fromHex("0E00 2500");
     }
-
     void captionDoubleClickStoresTheCounters() {
         QFETCH(QString, ki);
         QFETCH(QString, be);
@@ -407,10 +275,10 @@ private slots:
         MainWindow w;
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0E00 2500"));  // 14 and 37
         w.start();
-        w.find<QLineEdit>(QStringLiteral("Text1"))->setText(ki);
-        w.find<QLineEdit>(QStringLiteral("Text2"))->setText(be);
-        emit w.find<ui::ClickLabel>(QStringLiteral("Label1_3"))->doubleClicked();
-        QCOMPARE(w.files.read(w.files.yearFile(2024, u"Num.dat")), expected);
+        w.setText("Text1", ki);
+        w.setText("Text2", be);
+        emit w.find<ui::ClickLabel>("Label1_3")->doubleClicked();
+        QCOMPARE(w.files.readYear(2024, u"Num.dat"), expected);
     }
 
     void everyEntryFieldIsNamedByItsCaption() {
@@ -424,9 +292,8 @@ private slots:
             {"Label1_9", "txtSorszam1"},    {"Label1_10", "txtSorszam2"},
             {"Label1_11", "txtSorszam"},    {"Label2", "txtDatum"}};
         for (const auto& [labelName, fieldName] : fields) {
-            auto* caption = w.find<QLabel>(QLatin1String(labelName));
-            auto* field = w.find<QWidget>(QLatin1String(fieldName));
-            QCOMPARE(caption->buddy(), field);
+            auto* field = w.find<QWidget>(fieldName);
+            QCOMPARE(w.find<QLabel>(labelName)->buddy(), field);
             QVERIFY2(!field->accessibleName().isEmpty(), fieldName);
         }
     }

@@ -36,6 +36,7 @@ private slots:
         row("15 Oct 2012: serial", Criterion::Sorszam, "123/", "B/123/2011", false,
             QDate(2012, 10, 15));
         row("name, any case", Criterion::KitolKinek, "kővár", "KŐVÁR Bt.", true);
+        row("name, anywhere in it", Criterion::KitolKinek, "VÁR b", "Kővár Bt.", true);
         row("empty name finds all", Criterion::KitolKinek, "", "Kovács Kft.", true);
         row("needle not trimmed", Criterion::KitolKinek, " Kovács", "Kovács Kft.", false);
         row("client 12", Criterion::Ugyfelszam, "12", "12", true);

@@ -44,6 +44,11 @@ struct SetupWindow {
     T* find(const QString& name) const {
         return control<T>(window.get(), name);
     }
+    QString text(const QString& name) const { return textOf(window.get(), name); }
+    void setText(const QString& name, const QString& text) const {
+        setTextOf(window.get(), name, text);
+    }
+    void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
     QByteArray file(QStringView name) const { return files.read(files.programFile(name)); }
 };
 

@@ -1,9 +1,5 @@
 // The client tab of the settings window: adding, changing and removing clients.
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "settings/setupwindow.h"
 
 using namespace testing;
@@ -29,9 +25,9 @@ private slots:
         SetupWindow s;
         s.open();
         auto* number = s.find<QLineEdit>("txtUgyfelszam");
-        s.find<QLineEdit>("txtKitolKinek")->setText("  Alfa  ");
+        s.setText("txtKitolKinek", "  Alfa  ");
         s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.find<QPushButton>("cmdFelvesz")->click();
+        s.click("cmdFelvesz");
         QCOMPARE(s.test.dialogs.messages[0].title, " Rögzítés az adatállományban !");
         QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a rögzítés ?");
         // Counter 0: the number offered is 1; the counter then jumps to 1000.
@@ -39,10 +35,10 @@ private slots:
         QCOMPARE(s.file(u"Ugyfelek.dat"), client("Alfa", "01 00 00 00"));
         QCOMPARE(s.file(u"UszNum.dat"), fromHex("E8 03 00 00"));
 
-        s.find<QLineEdit>("txtKitolKinek")->setText("Béta");
+        s.setText("txtKitolKinek", "Béta");
         number->clear();
         s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.find<QPushButton>("cmdFelvesz")->click();
+        s.click("cmdFelvesz");
         QCOMPARE(number->text(), "1001");
         QCOMPARE(s.file(u"UszNum.dat"), fromHex("E9 03 00 00"));
         QCOMPARE(rowCount(s.window.get(), "ListView2"), 2);
@@ -56,23 +52,17 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("boxAfter");
-        QTest::newRow("number already taken")
-            << "Gamma"
-            << " 1002"
-            << "FIGYELEM!"
-            << "A megadott ügyfélszám már szerepel az adatbázisban!\r\nAdjon meg új ügyfélszámot."
-            << "";
-        QTest::newRow("name of blanks") << "   "
-                                        << ""
-                                        << "HIBA"
-                                        << "Nincs megadva ügyfél név!"
-                                        << "";
-        QTest::newRow("number with letters")
-            << "Gamma"
-            << "12abc"
-            << "HIBA"
-            << "Az ügyfélszám nem érvényes egész szám!\r\nAdjon meg új ügyfélszámot."
-            << "12abc";
+        auto row = [](const char* name, const char* typedName, const char* number,
+                      const char* title, const char* text, const char* boxAfter) {
+            QTest::newRow(name) << QString(typedName) << QString(number) << QString(title)
+                                << QString(text) << QString(boxAfter);
+        };
+        row("number already taken", "Gamma", " 1002", "FIGYELEM!",
+            "A megadott ügyfélszám már szerepel az adatbázisban!\r\nAdjon meg új ügyfélszámot.",
+            "");
+        row("name of blanks", "   ", "", "HIBA", "Nincs megadva ügyfél név!", "");
+        row("number with letters", "Gamma", "12abc", "HIBA",
+            "Az ügyfélszám nem érvényes egész szám!\r\nAdjon meg új ügyfélszámot.", "12abc");
     }
 
     void addWritesNothing() {
@@ -85,18 +75,18 @@ private slots:
         s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
         s.files.write(s.files.programFile(u"UszNum.dat"), fromHex("EB 03 00 00"));
         s.open();
-        s.find<QLineEdit>("txtKitolKinek")->setText(name);
-        s.find<QLineEdit>("txtUgyfelszam")->setText(number);
+        s.setText("txtKitolKinek", name);
+        s.setText("txtUgyfelszam", number);
         const bool asked = !name.trimmed().isEmpty();
         if (asked)
             s.test.dialogs.answerMessage(ui::Answer::Yes);
         s.test.dialogs.answerMessage(ui::Answer::Ok);
-        s.find<QPushButton>("cmdFelvesz")->click();
+        s.click("cmdFelvesz");
 
         QCOMPARE(s.test.dialogs.messages.size(), asked ? 2 : 1);
         QCOMPARE(s.test.dialogs.messages.last().title, title);
         QCOMPARE(s.test.dialogs.messages.last().text, text);
-        QCOMPARE(s.find<QLineEdit>("txtUgyfelszam")->text(), boxAfter);
+        QCOMPARE(s.text("txtUgyfelszam"), boxAfter);
         QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
         QCOMPARE(s.file(u"UszNum.dat"), fromHex("EB 03 00 00"));
     }
@@ -106,11 +96,11 @@ private slots:
         s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
         s.open();
         s.find<ui::ReportView>("ListView2")->selectRow(1);
-        QCOMPARE(s.find<QLineEdit>("txtKitolKinek")->text(), "Béta");
-        s.find<QLineEdit>("txtKitolKinek")->setText("  Béta Kft.");
-        s.find<QLineEdit>("txtUgyfelszam")->setText("1001");
+        QCOMPARE(s.text("txtKitolKinek"), "Béta");
+        s.setText("txtKitolKinek", "  Béta Kft.");
+        s.setText("txtUgyfelszam", "1001");
         s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.find<QPushButton>("cmdModosit")->click();
+        s.click("cmdModosit");
 
         QCOMPARE(s.test.dialogs.messages.size(), 1);
         QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a módosítás ?");
@@ -139,7 +129,7 @@ private slots:
         s.open();
         s.find<ui::ReportView>("ListView2")->selectRow(row);
         s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.find<QPushButton>("cmdDel")->click();
+        s.click("cmdDel");
 
         QCOMPARE(s.test.dialogs.messages[0].title, " Törlés az adatállományban !");
         QCOMPARE(s.test.dialogs.messages[0].text,

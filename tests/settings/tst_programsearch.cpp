@@ -1,12 +1,7 @@
 // The program search of the settings window: the folder walk, the three search buttons with
 // their stop, the drive and folder lists and browsing by hand.
 
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 #include "settings/programsearch.h"
 #include "settings/setupwindow.h"
@@ -53,16 +48,15 @@ private slots:
         QTest::addColumn<QString>("file");  // under the temporary folder
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("found");
-        const QString word = "GombIndít", viewer = "GombIndít2", reader = "GombIndít3";
-        QTest::newRow("word") << word << "drive/sub/WINWORD.EXE"
-                              << "txtExcelUtvonal" << true;
-        QTest::newRow("word in lower case") << word << "drive/winword.exe"
-                                            << "txtExcelUtvonal" << false;
+        auto row = [](const char* name, const char* button, const char* file, const char* box,
+                      bool found) {
+            QTest::newRow(name) << QString(button) << QString(file) << QString(box) << found;
+        };
+        row("word", "GombIndít", "drive/sub/WINWORD.EXE", "txtExcelUtvonal", true);
+        row("word in lower case", "GombIndít", "drive/winword.exe", "txtExcelUtvonal", false);
         // The viewers are searched from the viewer root, not from the chosen drive.
-        QTest::newRow("viewer") << viewer << "viewers/PDFXCview.exe"
-                                << "txtPDFUtvonal" << true;
-        QTest::newRow("reader on the drive only") << reader << "drive/AcroRd32.exe"
-                                                  << "txtPDFUtvonal" << false;
+        row("viewer", "GombIndít2", "viewers/PDFXCview.exe", "txtPDFUtvonal", true);
+        row("reader on the drive only", "GombIndít3", "drive/AcroRd32.exe", "txtPDFUtvonal", false);
     }
 
     void searchButtons() {
@@ -83,58 +77,50 @@ private slots:
             int enabled = 0;
             for (const char* b : {"GombIndít", "GombIndít2", "GombIndít3"})
                 enabled += s.find<QPushButton>(b)->isEnabled();
-            during = {s.find<QPushButton>(button)->text(), QString::number(enabled)};
+            during = {s.text(button), QString::number(enabled)};
         };
         const QString idle = s.open(places).findChild<QPushButton*>(button)->text();
-        s.find<QLineEdit>(box)->setText("régi");
+        s.setText(box, "régi");
         // The folder list shows a deeper folder; the Word search still starts at the drive.
         auto* folders = s.find<QListWidget>("ListaMappa");
         folders->setCurrentItem(folders->findItems("other", Qt::MatchExactly).value(0));
         QTest::keyClick(folders, Qt::Key_Return);
         QCOMPARE(folders->item(0)->text(), drive + "/other");
 
-        s.find<QPushButton>(button)->click();
+        s.click(button);
         QCOMPARE(during, (QStringList{"Leállít", "1"}));
-        QCOMPARE(s.find<QLineEdit>(box)->text(), found ? s.files.folder() + "/" + file : QString());
+        QCOMPARE(s.text(box), found ? s.files.folder() + "/" + file : QString());
         QCOMPARE(
-            s.find<QLabel>("KeresesiAllapot")->text(),
+            s.text("KeresesiAllapot"),
             QString(found ? "Megtaláltam..." : "NEM Találom, a Tallóz gombbal keresse meg..."));
-        QCOMPARE(s.find<QPushButton>(button)->text(), idle);
+        QCOMPARE(s.text(button), idle);
         QVERIFY(s.find<QPushButton>("GombIndít2")->isEnabled());
         QCOMPARE(s.test.dialogs.beeps, 1);
     }
 
-    void stopButtonEndsTheSearch() {
+    // The user clicks "Leállít", or closes the window, while the walk lets events run in its
+    // first folder; a closed window goes only after the walk has returned.
+    void stoppingTheSearch_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Leállít") << "GombIndít";
+        QTest::newRow("closing the window") << "cmdVissza";
+    }
+    void stoppingTheSearch() {
+        QFETCH(QString, button);
         SetupWindow s;
         touch(s.files.folder() + "/a/b/c/WINWORD.EXE");
         settings::SearchPlaces places;
-        // The user clicks "Leállít" while the walk lets events run in its first folder.
         places.pumpEvents = [&] {
-            auto* button = s.find<QPushButton>("GombIndít");
-            if (button->text() == "Leállít")
-                button->click();
-        };
-        s.open(places);
-        s.find<QPushButton>("GombIndít")->click();
-        QCOMPARE(s.find<QLabel>("KeresesiAllapot")->text(), "Megszakítva...");
-        QCOMPARE(s.find<QLineEdit>("txtExcelUtvonal")->text(), "");
-        QCOMPARE(s.find<QPushButton>("GombIndít")->text(), "Word automatikus keresése");
-    }
-
-    void closingDuringASearchWaitsForIt() {
-        SetupWindow s;
-        touch(s.files.folder() + "/a/x");
-        settings::SearchPlaces places;
-        places.pumpEvents = [&] {
-            if (s.window->isVisible())
-                s.find<QPushButton>("cmdVissza")->click();
+            if (s.window->isVisible() && s.window->searching())
+                s.click(button);
         };
         s.open(places).show();
-        s.find<QPushButton>("GombIndít")->click();
-        // The window closed only after the walk had returned.
+        s.click("GombIndít");
+        QCOMPARE(s.text("KeresesiAllapot"), "Megszakítva...");
+        QCOMPARE(s.text("txtExcelUtvonal"), "");
+        QCOMPARE(s.text("GombIndít"), "Word automatikus keresése");
         QVERIFY(!s.window->searching());
-        QVERIFY(!s.window->isVisible());
-        QCOMPARE(s.find<QLabel>("KeresesiAllapot")->text(), "Megszakítva...");
+        QCOMPARE(s.window->isVisible(), button == "GombIndít");
     }
 
     void browseCancelledKeepsTheBox() {
@@ -143,10 +129,10 @@ private slots:
         auto* box = s.find<QLineEdit>("txtPDFUtvonal");
         box->setText("/usr/bin/lowriter");
         s.test.dialogs.answerOpenFile("");
-        s.find<QPushButton>("cmdTalloz2")->click();
+        s.click("cmdTalloz2");
         QCOMPARE(box->text(), "/usr/bin/lowriter");
         s.test.dialogs.answerOpenFile("/usr/bin/okular");
-        s.find<QPushButton>("cmdTalloz2")->click();
+        s.click("cmdTalloz2");
         QCOMPARE(box->text(), "/usr/bin/okular");
     }
 };

@@ -1,5 +1,5 @@
-// Record files: counting, reading beyond the end, missing folders, whole-file replacement
-// and the register's paths.
+// Record files: counting, reading beyond the end, missing folders, whole-file replacement,
+// removing a record in one step, and the register's paths.
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,7 @@
 #include "store/recordfile.h"
 #include "support/tempregister.h"
 
+using testing::fromHex;
 using testing::TempRegister;
 
 class RecordFileTest : public QObject {
@@ -23,7 +24,6 @@ private slots:
         QTest::newRow("two and a partial") << 600 << 2;
         QTest::newRow("exact") << 516 << 2;
     }
-
     void countsWholeRecordsOnly() {
         QFETCH(int, length);
         QFETCH(int, records);
@@ -33,41 +33,27 @@ private slots:
         store::RecordFile file(path, 258);
         QCOMPARE(file.count(), qint64(records));
         QCOMPARE(file.readAllBytes().size(), records * 258);
-        // The records of the file, and nothing of its trailing part.
         QCOMPARE(store::readAllRecords<store::LevelRekord>(path).size(), size_t(records));
     }
 
-    void openingCreatesAMissingFile() {
+    void missingFileIsCreatedButNotItsFolder() {
         TempRegister reg;
-        const QString path = reg.programFile(u"Ugyfelek.dat");
-        store::RecordFile file(path, 44);
-        QVERIFY(file.isOpen());
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(file.count(), 0);
-    }
+        store::RecordFile created(reg.programFile(u"Ugyfelek.dat"), 44);
+        QVERIFY(created.isOpen());
+        QVERIFY(QFile::exists(reg.programFile(u"Ugyfelek.dat")));
+        QCOMPARE(created.count(), 0);
+        // Beyond the end (and before the start) every record reads as the empty one.
+        QCOMPARE(created.read<store::UgyfelRekord>(1).Ugyfelszam, 0);
+        QVERIFY(created.readBytes(-3).isEmpty());
 
-    void missingFolderIsPathNotFound() {
-        TempRegister reg;
         const QString path = reg.yearFile(2013, u"Velmar.dat");
         store::RecordFile file(path, 258);
-        QVERIFY(!file.isOpen());
         QCOMPARE(file.error(), store::FileError::PathNotFound);
         QVERIFY(!QFile::exists(reg.yearFile(2013, u"")));
         store::FileError error = store::FileError::None;
         QVERIFY(store::readAllRecords<store::LevelRekord>(path, &error).empty());
         QCOMPARE(error, store::FileError::PathNotFound);
         QCOMPARE(store::readFirstRecord<store::NumRekord>(reg.yearFile(2013, u"Num.dat")).BeNum, 0);
-    }
-
-    void readingBeyondTheEndGivesTheEmptyRecord() {
-        TempRegister reg;
-        const QString path = reg.programFile(u"Num.dat");
-        store::RecordFile file(path, 4);
-        const store::NumRekord num = file.read<store::NumRekord>(1);
-        QCOMPARE(num.KiNum, qint16(0));
-        QCOMPARE(num.BeNum, qint16(0));
-        QVERIFY(file.readBytes(0).isEmpty());
-        QVERIFY(file.readBytes(-3).isEmpty());
     }
 
     void writingAndAppending() {
@@ -82,97 +68,87 @@ private slots:
             QVERIFY(file.write(4, store::UgyintezoRekord{QStringLiteral("Négy")}));
             QVERIFY(!file.writeBytes(1, QByteArray(39, 'x')));
         }
-        const QByteArray bytes = reg.read(path);
-        QCOMPARE(bytes.size(), 160);
-        QCOMPARE(bytes.mid(0, 4), QByteArray("Els\xF5"));
-        QCOMPARE(bytes.mid(40, 6), QByteArray("Kett\xF5 "));
-        QCOMPARE(bytes.mid(80, 40), QByteArray(40, '\0'));
-        QCOMPARE(bytes.mid(120, 4), QByteArray("N\xE9gy"));
+        QCOMPARE(reg.read(path), "Els\xF5" + QByteArray(36, ' ') + "Kett\xF5" +
+                                     QByteArray(35, ' ') + QByteArray(40, '\0') + "N\xE9gy" +
+                                     QByteArray(36, ' '));
     }
 
-    void replacementLeavesNoTemporaryFile() {
+    void replacement() {
         TempRegister reg;
         const QString target = reg.programFile(u"Csoportok.dat");
         const QString temp = reg.programFile(u"nevx.dat");
         reg.write(target, "old content");
-        reg.write(temp, "stale leftover of an interrupted rewrite");
+        // The temporary file cannot be written: its folder does not exist.
+        QCOMPARE(store::replaceFile(target, "new", reg.programFile(u"nincs/nevx.dat")).error,
+                 store::FileError::PathNotFound);
+        QCOMPARE(reg.read(target), QByteArray("old content"));
+        // The rename cannot take place: the target is a folder.
+        QVERIFY(!store::replaceFile(reg.makeYear(2020), "new", temp).ok());
+        QVERIFY(!QFile::exists(temp));
+        // A stale temporary file of an interrupted rewrite is no obstacle and does not stay.
+        reg.write(temp, "stale leftover");
         QVERIFY(store::replaceFile(target, "new", temp).ok());
         QCOMPARE(reg.read(target), QByteArray("new"));
         QVERIFY(!QFile::exists(temp));
     }
 
-    void failedReplacementKeepsTheOldFile() {
-        TempRegister reg;
-        const QString target = reg.programFile(u"Csoportok.dat");
-        reg.write(target, "old content");
-        // The temporary file cannot be written: its folder does not exist.
-        const store::ReplaceResult missing =
-            store::replaceFile(target, "new", reg.programFile(u"nincs/nevx.dat"));
-        QCOMPARE(missing.error, store::FileError::PathNotFound);
-        QCOMPARE(reg.read(target), QByteArray("old content"));
-        // The rename cannot take place: the target is a folder.
-        const QString folderTarget = reg.makeYear(2020);
-        const store::ReplaceResult blocked =
-            store::replaceFile(folderTarget, "new", reg.programFile(u"xxx.dat"));
-        QVERIFY(!blocked.ok());
-        QVERIFY(!QFile::exists(reg.programFile(u"xxx.dat")));
-        QCOMPARE(reg.read(target), QByteArray("old content"));
+    void removeRecord_data() {
+        QTest::addColumn<QByteArray>("before");  // records of 3 bytes
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray five = fromHex("111111 222222 333333 444444 555555");
+        QTest::newRow("middle") << five << 3 << fromHex("111111 222222 444444 555555");
+        QTest::newRow("first") << five << 1 << fromHex("222222 333333 444444 555555");
+        QTest::newRow("last") << five << 5 << fromHex("111111 222222 333333 444444");
+        QTest::newRow("the only one: an empty file") << fromHex("111111") << 1 << QByteArray();
+        QTest::newRow("beyond the end: unchanged") << five + "x" << 6 << five + "x";
+        QTest::newRow("trailing partial record dropped")
+            << fromHex("111111 222222 3333") << 1 << fromHex("222222");
     }
-
-    void removingARecord_data() {
-        QTest::addColumn<int>("remove");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("middle of five") << 3 << QByteArray("AABBDDEE");
-        QTest::newRow("first") << 1 << QByteArray("BBCCDDEE");
-        QTest::newRow("last") << 5 << QByteArray("AABBCCDD");
-        QTest::newRow("beyond the end") << 6 << QByteArray("AABBCCDDEEx");
-    }
-
-    void removingARecord() {
-        QFETCH(int, remove);
-        QFETCH(QByteArray, expected);
-        TempRegister reg;
-        const QString path = reg.programFile(u"Ugyfelek.dat");
-        reg.write(path, "AABBCCDDEEx");  // five 2-byte records and a partial one
-        QVERIFY(store::removeRecord(path, 2, remove, reg.programFile(u"xxu.dat")).ok());
-        QCOMPARE(reg.read(path), expected);
-        QVERIFY(!QFile::exists(reg.programFile(u"xxu.dat")));
-    }
-
-    void removingTheOnlyRecordLeavesAnEmptyFile() {
-        TempRegister reg;
-        const QString path = reg.programFile(u"Csoportok.dat");
-        reg.writeRecords(
-            path, std::vector{store::CsoportRekord{QStringLiteral("Egy"), QStringLiteral("E")}});
-        QVERIFY(store::removeRecord(path, 32, 1, reg.programFile(u"nevx.dat")).ok());
+    void removeRecord() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, n);
+        QFETCH(QByteArray, after);
+        TempRegister files;
+        const QString path = files.yearFile(2024, u"Velmar.dat");
+        const QString temp = files.yearFile(2024, u"xxx.dat");
+        files.write(path, before);
+        files.write(temp, "stale");
+        QVERIFY(store::removeRecord(path, 3, n, temp).ok());
+        QCOMPARE(files.read(path), after);
         QVERIFY(QFile::exists(path));
-        QCOMPARE(reg.read(path).size(), 0);
+        // The temporary copy became the file, or was never needed.
+        QCOMPARE(TempRegister::exists(temp), n > before.size() / 3);
     }
 
-    void yearPaths() {
-        const store::Paths paths(QStringLiteral("/srv/iktato/"));
-        QCOMPARE(paths.programFile(u"Setup.dat"), QStringLiteral("/srv/iktato/Setup.dat"));
-        QCOMPARE(paths.yearFolder(2013), QStringLiteral("/srv/iktato/2013"));
-        QCOMPARE(paths.yearFile(2012, u"Velmar.dat"),
-                 QStringLiteral("/srv/iktato/2012/Velmar.dat"));
-        QCOMPARE(paths.yearFile(u"12.1", u"Velmar.dat"),
-                 QStringLiteral("/srv/iktato/12.1/Velmar.dat"));
-        QCOMPARE(paths.yearFile(2012, store::files::Mentes),
-                 QStringLiteral("/srv/iktato/2012/Mentés.dat"));
+    void removeRecordFailures() {
+        TempRegister files;
+        const QString path = files.yearFile(2024, u"KiIrat.dat");
+        // A missing folder is reported as such; a missing file has nothing to remove.
+        QCOMPARE(store::removeRecord(files.yearFile(2023, u"KiIrat.dat"), 3, 1,
+                                     files.yearFile(2023, u"x.dat"))
+                     .error,
+                 store::FileError::PathNotFound);
+        files.makeYear(2024);
+        QVERIFY(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).ok());
+        // A temporary file that cannot be written leaves the file whole.
+        files.write(path, fromHex("111111 222222"));
+        QDir().mkpath(files.yearFile(2024, u"x.dat"));
+        QCOMPARE(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).error,
+                 store::FileError::Failed);
+        QCOMPARE(files.read(path), fromHex("111111 222222"));
     }
 
-    void namesAreFoundIgnoringCase() {
+    void paths() {
+        // Names are found ignoring case; a file that exists nowhere gets its own spelling.
         TempRegister reg;
         store::SetupRekord setup;
         setup.AblakSzin = 1;
         reg.writeRecords(reg.programFile(u"SETUP.DAT"), std::vector{setup});
-        reg.write(reg.yearFile(2011, u"VELMAR.DAT"), QByteArray(258, ' '));
         reg.write(reg.yearFile(2011, u"MENTÉS.DAT"), QByteArray());
         const store::Paths paths = reg.paths();
         QCOMPARE(paths.programFile(u"Setup.dat"), reg.programFile(u"SETUP.DAT"));
-        QCOMPARE(paths.yearFile(2011, u"Velmar.dat"), reg.yearFile(2011, u"VELMAR.DAT"));
         QCOMPARE(paths.yearFile(2011, store::files::Mentes), reg.yearFile(2011, u"MENTÉS.DAT"));
-        // A file that exists nowhere gets its own spelling.
         QCOMPARE(paths.programFile(u"Ugyfelek.dat"), reg.programFile(u"Ugyfelek.dat"));
         QCOMPARE(
             store::readFirstRecord<store::SetupRekord>(paths.programFile(u"Setup.dat")).AblakSzin,

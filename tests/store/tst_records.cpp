@@ -52,14 +52,11 @@ private slots:
         const store::LevelRekord back = store::LevelRekord::fromBytes(expected);
         QCOMPARE(back.toBytes(), expected);
         QCOMPARE(store::trimmed(back.KitolKinek), QStringLiteral("Őrség Kft."));
-        QCOMPARE(back.Sorszam, qint16(15));
-        QVERIFY(back.incoming());
     }
 
     void otherRecordBytes_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("expected");
-
         store::IratRekord irat{QStringLiteral("\"a.doc\""), QStringLiteral("\"/x/a.doc\"")};
         QTest::newRow("document") << irat.toBytes()
                                   << text("22612E646F6322", 50) + text("222F782F612E646F6322", 300);
@@ -68,7 +65,6 @@ private slots:
             << store::NumRekord{-1, 0}.toBytes() << fromHex("FFFF 0000");
         QTest::newRow("client counter")
             << store::UszNumRekord{70000}.toBytes() << fromHex("70110100");
-
         store::SetupRekord setup;
         setup.AblakSzin = 0x00C0FFEE;
         setup.ListaSzin = 0x00FFFFFF;
@@ -77,13 +73,11 @@ private slots:
         setup.WordUtvonal = QStringLiteral("\"w\"");
         setup.PDFUtvonal = QStringLiteral("\"p\"");
         setup.AutUgyfelszam = store::kTrue;
-        setup.UtolsoSorraUgras = 0;
         setup.KezdoUgyfelszam = 1000;
         QTest::newRow("settings") << setup.toBytes()
                                   << fromHex("EEFFC000 FFFFFF00 01000000 0100") +
                                          text("227722", 250) + text("227022", 250) +
                                          fromHex("FFFF 0000 E8030000");
-
         QTest::newRow("group")
             << store::CsoportRekord{QStringLiteral("Építés"), QStringLiteral("É")}.toBytes()
             << text("C970ED74E973", 30) + text("C9", 2);
@@ -92,22 +86,10 @@ private slots:
         QTest::newRow("handler") << store::UgyintezoRekord{QStringLiteral("Őri Ödön")}.toBytes()
                                  << text("D57269 20D6 64F6 6E", 40);
     }
-
     void otherRecordBytes() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
-    }
-
-    void recordSizes() {
-        QCOMPARE(store::LevelRekord().toBytes().size(), 258);
-        QCOMPARE(store::IratRekord().toBytes().size(), 350);
-        QCOMPARE(store::NumRekord().toBytes().size(), 4);
-        QCOMPARE(store::UszNumRekord().toBytes().size(), 4);
-        QCOMPARE(store::SetupRekord().toBytes().size(), 522);
-        QCOMPARE(store::CsoportRekord().toBytes().size(), 32);
-        QCOMPARE(store::UgyfelRekord().toBytes().size(), 44);
-        QCOMPARE(store::UgyintezoRekord().toBytes().size(), 40);
     }
 
     void textIsCutOrPadded() {
@@ -118,6 +100,10 @@ private slots:
         QCOMPARE(back.KitolKinek, QString(40, u'x'));
         QCOMPARE(back.Elotag, QStringLiteral("ABCD"));
         QCOMPARE(back.Melleklet, QString(50, u' '));
+        // Half a client record: the name's bytes are kept, the missing number is 0.
+        const auto half = store::UgyfelRekord::fromBytes(QByteArray("Kis", 3));
+        QCOMPARE(store::trimmed(half.Nev), QStringLiteral("Kis"));
+        QCOMPARE(half.Ugyfelszam, 0);
     }
 
     void onlyMinusOneIsIncoming_data() {
@@ -128,7 +114,6 @@ private slots:
         QTest::newRow("1") << fromHex("0100") << false;
         QTest::newRow("FF00") << fromHex("FF00") << false;
     }
-
     void onlyMinusOneIsIncoming() {
         QFETCH(QByteArray, flag);
         QFETCH(bool, incoming);
@@ -137,70 +122,43 @@ private slots:
         QCOMPARE(store::LevelRekord::fromBytes(bytes).incoming(), incoming);
     }
 
-    void shortInputReadsAsTheEmptyRecord() {
-        const store::LevelRekord empty = store::LevelRekord::fromBytes({});
-        QCOMPARE(empty.Datum, 0.0);
-        QCOMPARE(empty.Sorszam, qint16(0));
-        QCOMPARE(empty.toBytes(), store::LevelRekord().toBytes());
-        QVERIFY(store::trimmed(empty.KitolKinek).isEmpty());
-        // Half a client record: the name's bytes are kept, the missing number is 0.
-        const auto half = store::UgyfelRekord::fromBytes(QByteArray("Kis", 3));
-        QCOMPARE(store::trimmed(half.Nev), QStringLiteral("Kis"));
-        QCOMPARE(half.Ugyfelszam, 0);
-    }
-
-    void everyByteSurvivesARoundTrip() {
+    void windows1250Texts() {
         QByteArray all(256, '\0');
         for (int i = 0; i < 256; ++i)
             all[i] = char(i);
         QCOMPARE(store::encodeCp1250(store::decodeCp1250(all)), all);
         QCOMPARE(store::decodeCp1250(fromHex("8A 9A D5 F5 DB FB")), QStringLiteral("ŠšŐőŰű"));
-    }
-
-    void unknownCharactersBecomeQuestionMarks() {
         QCOMPARE(store::encodeCp1250(QStringLiteral("a€b✓c😀d"), 8), QByteArray("a\x80"
                                                                                "b?c?d "));
-    }
-
-    void trimmedKeepsInnerBreaks() {
         QCOMPARE(store::trimmed(QStringView(u"  sor1\r\nsor2 \0\0", 16).toString()),
                  QStringLiteral("sor1\r\nsor2"));
-        QCOMPARE(store::trimmed(QString(4, u' ')), QString());
     }
 
     void storedDates_data() {
         QTest::addColumn<double>("value");
-        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QDate>("date");  // invalid: no date
         QTest::addColumn<QTime>("time");
         QTest::newRow("epoch") << 0.0 << QDate(1899, 12, 30) << QTime(0, 0);
         QTest::newRow("cutoff day") << 41197.0 << QDate(2012, 10, 15) << QTime(0, 0);
         QTest::newRow("evening") << 41197.75 << QDate(2012, 10, 15) << QTime(18, 0);
         QTest::newRow("before the epoch") << -1.25 << QDate(1899, 12, 29) << QTime(6, 0);
         QTest::newRow("last day") << 2958465.5 << QDate(9999, 12, 31) << QTime(12, 0);
+        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QDate() << QTime();
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QDate() << QTime();
+        QTest::newRow("huge") << 1e300 << QDate() << QTime();
+        QTest::newRow("after 9999") << 2958466.0 << QDate() << QTime();
+        QTest::newRow("before year 100") << -700000.0 << QDate() << QTime();
     }
-
     void storedDates() {
         QFETCH(double, value);
         QFETCH(QDate, date);
         QFETCH(QTime, time);
         const store::DateParts parts = store::dateFromOle(value);
         QCOMPARE(parts.date, date);
-        QCOMPARE(parts.time, time);
-        QCOMPARE(store::oleFromDate(date, time), value);
-    }
-
-    void impossibleDatesAreNoDate_data() {
-        QTest::addColumn<double>("value");
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity();
-        QTest::newRow("huge") << 1e300;
-        QTest::newRow("after 9999") << 2958466.0;
-        QTest::newRow("before year 100") << -700000.0;
-    }
-
-    void impossibleDatesAreNoDate() {
-        QFETCH(double, value);
-        QVERIFY(!store::dateFromOle(value).date.isValid());
+        if (date.isValid()) {
+            QCOMPARE(parts.time, time);
+            QCOMPARE(store::oleFromDate(date, time), value);
+        }
     }
 
     // Records read from damaged files must never misbehave: any bytes, any length.

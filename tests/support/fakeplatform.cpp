@@ -3,6 +3,16 @@
 #include <QDialog>
 #include <QTest>
 
+char* ui::toString(const Message& message) {
+    QString text = message.text;
+    text.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+    return qstrdup(qPrintable(QStringLiteral("\"%1\": \"%2\" (buttons %3, default %4, icon %5)")
+                                  .arg(message.title, text)
+                                  .arg(int(message.buttons))
+                                  .arg(int(message.defaultButton))
+                                  .arg(int(message.icon))));
+}
+
 namespace testing {
 
 bool FakeDialogs::scriptUsed() const {
@@ -10,55 +20,48 @@ bool FakeDialogs::scriptUsed() const {
            colorAnswers.isEmpty() && modalHandlers.isEmpty();
 }
 
+namespace {
+
+// The next scripted answer; without one the running test fails and `fallback` is used.
+template <typename T>
+T next(QQueue<T>& answers, const QString& what, T fallback) {
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__);
+    return fallback;
+}
+
+}  // namespace
+
 ui::Answer FakeDialogs::message(QWidget*, const ui::Message& message) {
     messages << message;
-    if (messageAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected message box \"%1\": %2")
-                                    .arg(message.title, message.text)),
-                     __FILE__, __LINE__);
-        return message.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No;
-    }
-    return messageAnswers.dequeue();
+    return next(messageAnswers,
+                QStringLiteral("message box \"%1\": %2").arg(message.title, message.text),
+                message.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No);
 }
 
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& title, const QString& prompt,
                                           const QString& defaultText) {
     inputs << Input{title, prompt, defaultText};
-    if (inputAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected input box \"%1\"").arg(title)), __FILE__,
-                     __LINE__);
-        return std::nullopt;
-    }
-    return inputAnswers.dequeue();
+    return next(inputAnswers, QStringLiteral("input box \"%1\"").arg(title),
+                std::optional<QString>());
 }
 
 QString FakeDialogs::openFile(QWidget*, const ui::FileRequest& request) {
     fileRequests << request;
-    if (fileAnswers.isEmpty()) {
-        QTest::qFail("unexpected file dialog", __FILE__, __LINE__);
-        return {};
-    }
-    return fileAnswers.dequeue();
+    return next(fileAnswers, QStringLiteral("file dialog"), QString());
 }
 
 std::optional<QColor> FakeDialogs::chooseColor(QWidget*, const QColor& initial) {
     colorRequests << initial;
-    if (colorAnswers.isEmpty()) {
-        QTest::qFail("unexpected colour dialog", __FILE__, __LINE__);
-        return std::nullopt;
-    }
-    return colorAnswers.dequeue();
+    return next(colorAnswers, QStringLiteral("colour dialog"), std::optional<QColor>());
 }
 
 void FakeDialogs::showModal(QDialog& dialog) {
     modalWindows << dialog.objectName();
-    if (modalHandlers.isEmpty()) {
-        QTest::qFail(
-            qPrintable(QStringLiteral("unexpected modal window %1").arg(dialog.objectName())),
-            __FILE__, __LINE__);
-        return;
-    }
-    modalHandlers.dequeue()(dialog);
+    if (auto handler = next(modalHandlers, "modal window " + dialog.objectName(),
+                            std::function<void(QDialog&)>()))
+        handler(dialog);
 }
 
 bool FakeShell::openDocument(const QString& path) {
@@ -76,58 +79,47 @@ bool FakeShell::startProgram(const QString& program, const QStringList& argument
     return succeed;
 }
 
-void RecordingSurface::setOrientation(ui::Orientation orientation) {
+PrintCall& RecordingSurface::add(PrintCall::Kind kind) {
     PrintCall call;
-    call.kind = PrintCall::Kind::Orientation;
+    call.kind = kind;
     call.page = page_;
-    call.orientation = orientation;
-    *calls_ << call;
+    calls_->append(call);
+    return calls_->last();
+}
+
+void RecordingSurface::setOrientation(ui::Orientation orientation) {
+    add(PrintCall::Kind::Orientation).orientation = orientation;
 }
 
 void RecordingSurface::setFont(const QString& family, double pointSize, bool bold) {
-    PrintCall call;
-    call.kind = PrintCall::Kind::Font;
-    call.page = page_;
+    PrintCall& call = add(PrintCall::Kind::Font);
     call.text = family;
     call.pointSize = pointSize;
     call.bold = bold;
-    *calls_ << call;
 }
 
 void RecordingSurface::drawText(double x, double y, const QString& text) {
-    PrintCall call;
-    call.kind = PrintCall::Kind::Text;
-    call.page = page_;
+    PrintCall& call = add(PrintCall::Kind::Text);
     call.x = x;
     call.y = y;
     call.text = text;
-    *calls_ << call;
 }
 
 void RecordingSurface::drawLine(double x1, double y1, double x2, double y2) {
-    PrintCall call;
-    call.kind = PrintCall::Kind::Line;
-    call.page = page_;
+    PrintCall& call = add(PrintCall::Kind::Line);
     call.x = x1;
     call.y = y1;
     call.x2 = x2;
     call.y2 = y2;
-    *calls_ << call;
 }
 
 void RecordingSurface::newPage() {
     ++page_;
-    PrintCall call;
-    call.kind = PrintCall::Kind::NewPage;
-    call.page = page_;
-    *calls_ << call;
+    add(PrintCall::Kind::NewPage);
 }
 
 bool RecordingSurface::end() {
-    PrintCall call;
-    call.kind = PrintCall::Kind::End;
-    call.page = page_;
-    *calls_ << call;
+    add(PrintCall::Kind::End);
     return succeed;
 }
 

@@ -10,6 +10,15 @@
 
 #include "ui/platform.h"
 
+// Message boxes compare by all their properties, so a test states the whole expected box.
+namespace ui {
+inline bool operator==(const Message& a, const Message& b) {
+    return a.title == b.title && a.text == b.text && a.buttons == b.buttons &&
+           a.defaultButton == b.defaultButton && a.icon == b.icon;
+}
+char* toString(const Message& message);  // for QCOMPARE's report
+}  // namespace ui
+
 // Test doubles of the platform layer. Every box, dialog, document and printed line is
 // logged with all its properties; answers come from a script, and a box that appears with no
 // scripted answer fails the running test.
@@ -96,6 +105,7 @@ public:
     bool succeed = true;
 
 private:
+    PrintCall& add(PrintCall::Kind kind);  // a call of the current page
     QList<PrintCall>* calls_;
     int page_ = 1;
 };

@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
-#include <QWidget>
 #include <memory>
 
 #include "register/velmar.h"
@@ -13,6 +21,7 @@
 
 // Building the main window in a test: a fresh temporary program folder, the test platform,
 // controls found by objectName and lists read through their models. See tests/README.md.
+// The widget headers are included here for the tests that reach those controls.
 namespace testing {
 
 // The child control `name` of `root`; fails the test when there is none.
@@ -32,6 +41,12 @@ int rowCount(const QObject* root, const QString& list);
 QString cell(const QObject* root, const QString& list, int row, int column);
 // The selected row of a list, -1 when none.
 int selectedRow(const QObject* root, const QString& list);
+// Every cell of one column of a list, top to bottom.
+QStringList column(const QObject* root, const QString& list, int col);
+// The text a control shows: a line edit, text box, label, button or combo box.
+QString textOf(const QObject* root, const QString& name);
+// Replaces the text of a line edit, text box or label.
+void setTextOf(const QObject* root, const QString& name, const QString& text);
 
 struct MainWindow {
     TestPlatform test;
@@ -45,6 +60,12 @@ struct MainWindow {
     T* find(const QString& name) const {
         return control<T>(window.get(), name);
     }
+    QString text(const QString& name) const { return textOf(window.get(), name); }
+    void setText(const QString& name, const QString& text) const {
+        setTextOf(window.get(), name, text);
+    }
+    void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
+    void trigger(const QString& menu) const { action(window.get(), menu)->trigger(); }
 };
 
 }  // namespace testing

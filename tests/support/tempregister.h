@@ -36,6 +36,15 @@ public:
     }
     // The file's bytes; an empty array when it does not exist.
     QByteArray read(const QString& path) const;
+    QByteArray readYear(int year, QStringView name) const { return read(yearFile(year, name)); }
+    QByteArray readProgram(QStringView name) const { return read(programFile(name)); }
+    // The year's Velmar.dat, and Setup.dat.
+    void writeLetters(int year, const std::vector<store::LevelRekord>& letters) const {
+        writeRecords(yearFile(year, u"Velmar.dat"), letters);
+    }
+    void writeSetup(const store::SetupRekord& setup) const {
+        writeRecords(programFile(u"Setup.dat"), std::vector{setup});
+    }
     static bool exists(const QString& path);
 
 private:

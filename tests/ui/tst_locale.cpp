@@ -23,50 +23,53 @@ private slots:
         QVERIFY(!ui::sameName(QStringLiteral("Kovács  Kft."), QStringLiteral("Kovács Kft.")));
     }
 
-    void numericValue_data() {
+    // The four readings of a typed number: the leading number's value (0 when there is
+    // none), whether there is one, the whole number the text is, and whether the user wrote a
+    // number (decimal comma allowed).
+    void numbersReadFromText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("hasNumber");
-        QTest::newRow("plain") << QStringLiteral("1042") << 1042.0 << true;
-        QTest::newRow("leading blanks") << QStringLiteral("   12") << 12.0 << true;
-        QTest::newRow("trailing letters") << QStringLiteral("12abc") << 12.0 << true;
-        QTest::newRow("fraction") << QStringLiteral("12.5") << 12.5 << true;
-        QTest::newRow("fraction only") << QStringLiteral(".5") << 0.5 << true;
-        QTest::newRow("point without digits") << QStringLiteral("7.") << 7.0 << true;
-        QTest::newRow("negative") << QStringLiteral("-3x") << -3.0 << true;
-        QTest::newRow("comma stops") << QStringLiteral("1,5") << 1.0 << true;
-        QTest::newRow("empty") << QString() << 0.0 << false;
-        QTest::newRow("letters") << QStringLiteral("x12") << 0.0 << false;
-        QTest::newRow("sign only") << QStringLiteral("-") << 0.0 << false;
-        QTest::newRow("year of a date") << QStringLiteral("2011.05.03") << 2011.05 << true;
+        QTest::addColumn<bool>("leading");
+        QTest::addColumn<qint64>("whole");  // -1: not a whole number
+        QTest::addColumn<bool>("isNumber");
+        auto row = [](const char* text, double value, bool leading, qint64 whole, bool isNumber) {
+            QTest::addRow("\"%s\"", text) << QString(text) << value << leading << whole << isNumber;
+        };
+        row("1042", 1042, true, 1042, true);
+        row("   12", 12, true, 12, true);
+        row("  -7 ", -7, true, -7, true);
+        row("12abc", 12, true, -1, false);
+        row("12.5", 12.5, true, -1, true);
+        row(".5", 0.5, true, -1, true);
+        row("7.", 7, true, -1, true);
+        row("-3x", -3, true, -1, false);
+        row("1,5", 1, true, -1, true);
+        row("1,2,3", 1, true, -1, false);
+        row("1 000", 1, true, -1, false);
+        row("", 0, false, -1, false);
+        row(",", 0, false, -1, false);
+        row("x12", 0, false, -1, false);
+        row("-", 0, false, -1, false);
+        row("2011.05.03", 2011.05, true, -1, false);
     }
-
-    void numericValue() {
+    void numbersReadFromText() {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QFETCH(bool, hasNumber);
+        QFETCH(bool, leading);
+        QFETCH(qint64, whole);
+        QFETCH(bool, isNumber);
         QCOMPARE(ui::numericValue(text), value);
-        QCOMPARE(ui::leadingNumber(text).has_value(), hasNumber);
+        QCOMPARE(ui::leadingNumber(text).has_value(), leading);
+        QCOMPARE(ui::wholeNumber(text).value_or(-1), whole);
+        QCOMPARE(ui::isNumber(text), isNumber);
     }
 
-    void roundingHalvesToEven_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-        QTest::newRow("0.5") << 0.5 << 0.0;
-        QTest::newRow("1.5") << 1.5 << 2.0;
-        QTest::newRow("2.5") << 2.5 << 2.0;
-        QTest::newRow("2.51") << 2.51 << 3.0;
-        QTest::newRow("-2.5") << -2.5 << -2.0;
-        QTest::newRow("1998.5") << 1998.5 << 1998.0;
-    }
-
-    void roundingHalvesToEven() {
-        QFETCH(double, value);
-        QFETCH(double, rounded);
-        QCOMPARE(ui::roundHalfEven(value), rounded);
-    }
-
-    void sixteenBitRange() {
+    void roundingAndRanges() {
+        // Halves go to the even neighbour.
+        const QList<std::pair<double, double>> rounded = {{0.5, 0},  {1.5, 2},   {2.5, 2},
+                                                          {2.51, 3}, {-2.5, -2}, {1998.5, 1998}};
+        for (const auto& [value, expected] : rounded)
+            QCOMPARE(ui::roundHalfEven(value), expected);
         QCOMPARE(ui::toInt16(32767.4), std::optional<qint16>(32767));
         QCOMPARE(ui::toInt16(32767.5), std::nullopt);
         QCOMPARE(ui::toInt16(-32768), std::optional<qint16>(-32768));
@@ -74,54 +77,12 @@ private slots:
         QCOMPARE(ui::toInt32(-12.5), std::optional<qint32>(-12));
     }
 
-    void wholeNumbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("whole");
-        QTest::addColumn<qint64>("value");
-        QTest::newRow("digits") << QStringLiteral("1005") << true << qint64(1005);
-        QTest::newRow("blanks and sign") << QStringLiteral("  -7 ") << true << qint64(-7);
-        QTest::newRow("letters after") << QStringLiteral("12abc") << false << qint64(0);
-        QTest::newRow("fraction") << QStringLiteral("1.5") << false << qint64(0);
-        QTest::newRow("empty") << QString() << false << qint64(0);
-        QTest::newRow("inner blank") << QStringLiteral("1 000") << false << qint64(0);
-    }
-
-    void wholeNumbers() {
-        QFETCH(QString, text);
-        QFETCH(bool, whole);
-        QFETCH(qint64, value);
-        const auto read = ui::wholeNumber(text);
-        QCOMPARE(read.has_value(), whole);
-        if (whole)
-            QCOMPARE(*read, value);
-    }
-
-    void numbersAsTheUserWritesThem_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("number");
-        QTest::newRow("digits") << QStringLiteral("12") << true;
-        QTest::newRow("decimal comma") << QStringLiteral("1,5") << true;
-        QTest::newRow("letter after digits") << QStringLiteral("12x") << false;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("separator only") << QStringLiteral(",") << false;
-        QTest::newRow("two separators") << QStringLiteral("1,2,3") << false;
-    }
-
-    void numbersAsTheUserWritesThem() {
-        QFETCH(QString, text);
-        QFETCH(bool, number);
-        QCOMPARE(ui::isNumber(text), number);
-    }
-
-    void groupedThousands() {
-        QCOMPARE(ui::groupedNumber(0), QStringLiteral("0"));
+    void groupedThousandsAndColours() {
         QCOMPARE(ui::groupedNumber(999), QStringLiteral("999"));
         QCOMPARE(ui::groupedNumber(1234), QStringLiteral("1 234"));
         QCOMPARE(ui::groupedNumber(1234567), QStringLiteral("1 234 567"));
         QCOMPARE(ui::groupedNumber(-32768), QStringLiteral("-32 768"));
-    }
-
-    void storedColours() {
+        // Stored colours are 0x00BBGGRR.
         QCOMPARE(ui::colorFromStored(0x00C00000), QColor(0, 0, 0xC0));
         QCOMPARE(ui::colorFromStored(255), QColor(Qt::red));
         QCOMPARE(ui::storedFromColor(QColor(0x12, 0x34, 0x56)), 0x00563412);

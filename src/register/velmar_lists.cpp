@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "register/velmar.h"
+#include "search/search.h"
 #include "store/recordfile.h"
 #include "ui/listmodel.h"
 #include "ui/locale.h"
@@ -123,10 +124,7 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
     {
         store::RecordFile file(letterFileOfLists(), store::LevelRekord::Size);
         if (file.error() == store::FileError::PathNotFound) {
-            platform_.dialogs.message(
-                this, {u"Keresés..."_s,
-                       u"A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"_s,
-                       ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information});
+            platform_.dialogs.message(this, search::invalidYearMessage());
             iranyValasztasAktiv_ = true;
             return;
         }

@@ -30,10 +30,14 @@ void syncFolder(const QString& folder) {
 
 RecordFile::RecordFile(const QString& path, int recordLength)
     : path_(path), recordLength_(recordLength), file_(path) {
-    if (!file_.open(QIODevice::ReadWrite)) {
-        error_ = classify(path);
-        errorText_ = file_.errorString();
-    }
+    if (file_.open(QIODevice::ReadWrite))
+        return;
+    errorText_ = file_.errorString();
+    // A file that may be read but not written (a register on a read-only share) still shows
+    // its records; writing to it fails.
+    if (QFileInfo(path).isFile() && file_.open(QIODevice::ReadOnly))
+        return;
+    error_ = classify(path);
 }
 
 qint64 RecordFile::count() const {
@@ -55,7 +59,7 @@ QByteArray RecordFile::readAllBytes() const {
 }
 
 bool RecordFile::writeBytes(qint64 n, const QByteArray& bytes) {
-    if (!isOpen() || n < 1 || bytes.size() != recordLength_)
+    if (!isOpen() || !file_.isWritable() || n < 1 || bytes.size() != recordLength_)
         return false;
     const qint64 offset = (n - 1) * recordLength_;
     // Writing past the end leaves a gap of zero bytes, as a random-access write does.

@@ -1,7 +1,7 @@
 // The rules of keeping the register that need no window: the serial a letter counts, how the
-// counters move, which numbers a letter can store, the client-number conflict, the answers
-// of the modification box, what the document choices keep, and the entry fields' help (pick
-// list filtering, the client number check and proposal).
+// counters move, the case handler list, which numbers a letter can store, the client-number
+// conflict, the answers of the modification box, what the document choices keep, and the
+// entry fields' help (pick list filtering, the client number check and proposal).
 
 #include <QTest>
 #include <limits>
@@ -11,6 +11,7 @@
 #include "register/documents.h"
 #include "register/numbering.h"
 #include "register/recording.h"
+#include "support/tempregister.h"
 
 using namespace reg;
 
@@ -39,11 +40,29 @@ private slots:
         QCOMPARE(serialOf(year, serialBox, yearBox), serial);
     }
 
-    void aFullCounterGivesNoFurtherSerial() {
+    void counterMovesByOneOnly() {
+        const store::NumRekord counters{10, 44};                // KiNum 10, BeNum 44
+        const auto typed15 = countSerial(counters, false, 15);  // 11 proposed, 15 typed
+        QCOMPARE(typed15->counters.KiNum, 11);
+        QCOMPARE(typed15->num, 11);
+        const auto given = countSerial(counters, false, 10);  // already given: Num 0
+        QVERIFY(!given->moved && given->num == 0 && given->counters.KiNum == 10);
+        // Before 2012 the serial after the year box's slash is counted.
+        QCOMPARE(countSerial(counters, true, serialOf(2011, u"45", u"2011/45"))->num, 45);
+        QCOMPARE(countSerial(counters, true, serialOf(2011, u"45", u"2011/44"))->num, 0);
         // An old-form serial can lie beyond the counter when it is already at 32767.
         QVERIFY(!countSerial(store::NumRekord{10, 32767}, true, 40000).has_value());
         QCOMPARE(countSerial(store::NumRekord{10, 32767}, true, 32767)->num, 0);
         QCOMPARE(countSerial(store::NumRekord{32766, 0}, false, 32767)->num, 32767);
+    }
+
+    void handlersAreListedOnce() {
+        testing::TempRegister files;
+        QVERIFY(rememberHandler(files.paths(), QStringLiteral("Kiss Anna ")));
+        QVERIFY(!rememberHandler(files.paths(), QStringLiteral(" kiss ANNA")));
+        QVERIFY(rememberHandler(files.paths(), QStringLiteral("Nagy Éva")));
+        QCOMPARE(files.readProgram(u"Ugyintezo.dat"),
+                 "Kiss Anna" + QByteArray(31, ' ') + "Nagy \xC9va" + QByteArray(32, ' '));
     }
 
     void clientNumberCounter() {
@@ -128,6 +147,9 @@ private slots:
         QCOMPARE(answeredDirection(QStringLiteral("1,5")), std::optional(false));
         QCOMPARE(answeredDirection(QStringLiteral("0")), std::nullopt);
         QCOMPARE(answeredDirection(QStringLiteral("2x")), std::nullopt);
+        QCOMPARE(answeredDirection(QStringLiteral("3")), std::nullopt);
+        QCOMPARE(answeredDirection(QString()), std::nullopt);
+        QCOMPARE(answeredDirection(std::nullopt), std::nullopt);
     }
 
     void documentChoices_data() {
@@ -186,6 +208,17 @@ private slots:
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
     }
 
+    void subjectCounterAndSerialBox() {
+        QCOMPARE(subjectCounterText(0), QString());
+        QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
+        QCOMPARE(subjectCounterText(100), "STOP");
+        // Typed or pasted at the end, the text loses its end; typed inside, nothing is lost.
+        QCOMPARE(numberOnly(QStringLiteral("12x"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
+    }
+
     void clientNumberWhileTyping_data() {
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<int>("uszNum");
@@ -211,6 +244,15 @@ private slots:
         setup.AutUgyfelszam = automatic ? store::kTrue : store::kFalse;
         setup.KezdoUgyfelszam = 1000;
         QCOMPARE(proposedClientNumber(typed, setup, uszNum).value_or(-1), proposed);
+    }
+
+    // F2: the answer is the next client number; the counter keeps the one before it.
+    void clientCounterFromF2() {
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("2000")), 1999);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("12.5x")), 12);  // halves to even
+        QCOMPARE(clientCounterFromAnswer(QString()), std::nullopt);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("sok")), std::nullopt);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("2147483648")), std::nullopt);
     }
 };
 

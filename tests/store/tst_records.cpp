@@ -60,6 +60,10 @@ private slots:
         store::IratRekord irat{QStringLiteral("\"a.doc\""), QStringLiteral("\"/x/a.doc\"")};
         QTest::newRow("document") << irat.toBytes()
                                   << text("22612E646F6322", 50) + text("222F782F612E646F6322", 300);
+        // A path longer than its field loses its end, the closing quote too.
+        QTest::newRow("document path cut")
+            << store::IratRekord{{}, "\"/" + QString(320, u'x') + "\""}.toBytes().mid(50)
+            << "\"/" + QByteArray(298, 'x');
         QTest::newRow("counters") << store::NumRekord{14, 37}.toBytes() << fromHex("0E00 2500");
         QTest::newRow("negative counter")
             << store::NumRekord{-1, 0}.toBytes() << fromHex("FFFF 0000");

@@ -40,6 +40,22 @@ private slots:
         QCOMPARE(serialOf(year, serialBox, yearBox), serial);
     }
 
+    // A year without folder gets it with an empty letter file and starts at 1; a full
+    // counter proposes nothing. Num.dat is only read.
+    void proposedNumbers() {
+        testing::TempRegister files;
+        const NumberProposal fresh = proposeNumber(files.paths(), 2024, true, {});
+        QCOMPARE(fresh.elotag + fresh.sorszam + fresh.evszam, "B/1/2024");
+        QCOMPARE(files.readYear(2024, u"Velmar.dat"), QByteArray());
+        QVERIFY(testing::TempRegister::exists(files.yearFile(2024, u"Velmar.dat")));
+        files.write(files.yearFile(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
+        QCOMPARE(proposeNumber(files.paths(), 2023, true, QStringLiteral("A")).elotag, "AB/");
+        QCOMPARE(proposeNumber(files.paths(), 2023, true, {}).sorszam, "38");
+        const NumberProposal full = proposeNumber(files.paths(), 2023, false, {});
+        QVERIFY(full.counterFull && full.sorszam.isEmpty());
+        QCOMPARE(files.readYear(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
+    }
+
     void counterMovesByOneOnly() {
         const store::NumRekord counters{10, 44};                // KiNum 10, BeNum 44
         const auto typed15 = countSerial(counters, false, 15);  // 11 proposed, 15 typed

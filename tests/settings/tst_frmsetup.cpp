@@ -71,39 +71,29 @@ private slots:
         QCOMPARE(s.text("txtKimenoNum"), "0");
     }
 
-    void colourIsStoredAndAppliedAtOnce_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("preview");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QString>("call");
-        QTest::newRow("window") << "cmdListSzin" << QString("lbLista") << 0 << "window #102030";
-        QTest::newRow("letters") << "cmdList2Szin" << QString("lbLista2") << 4 << "letters #102030";
-        QTest::newRow("partners") << "cmdList3Szin" << QString("lbLista3") << 8
-                                  << "partners #102030";
-    }
+    // A cancelled dialog changes nothing; a chosen colour is stored, previewed and applied to
+    // the main window at once, each by its own button.
     void colourIsStoredAndAppliedAtOnce() {
-        QFETCH(QString, button);
-        QFETCH(QString, preview);
-        QFETCH(int, offset);
-        QFETCH(QString, call);
         SetupWindow s;
         s.files.writeSetup(storedSetup());
         s.open();
         const QByteArray before = s.file(u"Setup.dat");
-        const QColor chosen(0x10, 0x20, 0x30);
-        auto shown = [&] { return s.find<QLabel>(preview)->palette().color(QPalette::Window); };
-
-        s.test.dialogs.answerColor(std::nullopt);  // cancelled: nothing changes
-        s.click(button);
+        s.test.dialogs.answerColor(std::nullopt);
+        s.click("cmdListSzin");
         QCOMPARE(s.file(u"Setup.dat"), before);
         QVERIFY(s.main.calls.isEmpty());
-        QVERIFY(shown() != chosen);
 
-        s.test.dialogs.answerColor(chosen);
-        s.click(button);
-        QCOMPARE(s.file(u"Setup.dat"), QByteArray(before).replace(offset, 4, fromHex("10203000")));
-        QCOMPARE(s.main.calls, QStringList{call});
-        QCOMPARE(shown(), chosen);
+        for (const QColor& chosen : {QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9)})
+            s.test.dialogs.answerColor(chosen);
+        QStringList previews;
+        for (const char* button : {"cmdListSzin", "cmdList2Szin", "cmdList3Szin"})
+            s.click(button);
+        for (const char* label : {"lbLista", "lbLista2", "lbLista3"})
+            previews << s.find<QLabel>(label)->palette().color(QPalette::Window).name();
+        QCOMPARE(previews, (QStringList{"#010203", "#040506", "#070809"}));
+        QCOMPARE(s.main.calls,
+                 (QStringList{"window #010203", "letters #040506", "partners #070809"}));
+        QCOMPARE(s.file(u"Setup.dat"), fromHex("01020300 04050600 07080900") + before.mid(12));
     }
 
     // A path is stored trimmed between quotes in a field of 250 characters, and shown

@@ -143,15 +143,12 @@ private slots:
         QTest::addColumn<QDate>("date");  // invalid: no date
         QTest::addColumn<QTime>("time");
         QTest::newRow("epoch") << 0.0 << QDate(1899, 12, 30) << QTime(0, 0);
-        QTest::newRow("cutoff day") << 41197.0 << QDate(2012, 10, 15) << QTime(0, 0);
         QTest::newRow("evening") << 41197.75 << QDate(2012, 10, 15) << QTime(18, 0);
         QTest::newRow("before the epoch") << -1.25 << QDate(1899, 12, 29) << QTime(6, 0);
         QTest::newRow("last day") << 2958465.5 << QDate(9999, 12, 31) << QTime(12, 0);
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QDate() << QTime();
         QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QDate() << QTime();
-        QTest::newRow("huge") << 1e300 << QDate() << QTime();
         QTest::newRow("after 9999") << 2958466.0 << QDate() << QTime();
-        QTest::newRow("before year 100") << -700000.0 << QDate() << QTime();
     }
     void storedDates() {
         QFETCH(double, value);

@@ -28,18 +28,24 @@ QStringList column(const QObject* root, const QString& list, int col) {
     return cells;
 }
 
+namespace {
+
+// The property that holds what a control shows: a line edit, label or button its text, a
+// text box its plain text, a combo box its current text.
+const char* textProperty(const QObject* control) {
+    for (const char* name : {"plainText", "currentText", "text"}) {
+        if (control && control->property(name).isValid())
+            return name;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 QString textOf(const QObject* root, const QString& name) {
-    QObject* found = control<QObject>(root, name);
-    if (auto* edit = qobject_cast<QLineEdit*>(found))
-        return edit->text();
-    if (auto* box = qobject_cast<QPlainTextEdit*>(found))
-        return box->toPlainText();
-    if (auto* label = qobject_cast<QLabel*>(found))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(found))
-        return button->text();
-    if (auto* combo = qobject_cast<QComboBox*>(found))
-        return combo->currentText();
+    const QObject* found = control<QObject>(root, name);
+    if (const char* property = textProperty(found))
+        return found->property(property).toString();
     if (found)
         QTest::qFail(qPrintable(QStringLiteral("%1 shows no text").arg(name)), __FILE__, __LINE__);
     return {};
@@ -47,13 +53,8 @@ QString textOf(const QObject* root, const QString& name) {
 
 void setTextOf(const QObject* root, const QString& name, const QString& text) {
     QObject* found = control<QObject>(root, name);
-    if (auto* edit = qobject_cast<QLineEdit*>(found))
-        edit->setText(text);
-    else if (auto* box = qobject_cast<QPlainTextEdit*>(found))
-        box->setPlainText(text);
-    else if (auto* label = qobject_cast<QLabel*>(found))
-        label->setText(text);
-    else if (found)
+    const char* property = textProperty(found);
+    if (found && (!property || !found->setProperty(property, text)))
         QTest::qFail(qPrintable(QStringLiteral("%1 takes no text").arg(name)), __FILE__, __LINE__);
 }
 

@@ -45,7 +45,7 @@ int selectedRow(const QObject* root, const QString& list);
 QStringList column(const QObject* root, const QString& list, int col);
 // The text a control shows: a line edit, text box, label, button or combo box.
 QString textOf(const QObject* root, const QString& name);
-// Replaces the text of a line edit, text box or label.
+// Replaces the text of a line edit, text box, label, button or combo box.
 void setTextOf(const QObject* root, const QString& name, const QString& text);
 
 struct MainWindow {

@@ -1,5 +1,7 @@
 // The main window's start-up, its three letter lists and what selecting a row does.
 
+#include <QDialog>
+
 #include "store/recordfile.h"
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
@@ -73,6 +75,14 @@ private slots:
         QCOMPARE(w.text("lbJel"), "A");
         QVERIFY(enabled(w, "Option1_0") && !checked(w, "Option1_0"));
         QCOMPARE(w.text("txtSorszam"), "");
+
+        // A group added in the group window shows on return.
+        w.test.dialogs.onModal([](QDialog& d) {
+            setTextOf(&d, "txCsopNev", "Új");
+            control<QPushButton>(&d, "Command1")->click();
+        });
+        w.trigger("mnuCsopFelvetel");
+        QCOMPARE(combo->itemText(2), "Új");
     }
 
     void listOrderAfterReload_data() {
@@ -220,27 +230,27 @@ private slots:
         emit view->itemDoubleClicked(0);
         QCOMPARE(w.test.shell.documents, QStringList{"/home/iroda/Levelek/valasz 12.doc"});
         QCOMPARE(w.window->state().aktIratNev, "\"valasz 12.doc\"");
+
+        // A document that does not open is reported, and the settings window opens for the
+        // program paths.
+        w.test.shell.succeed = false;
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.test.dialogs.onModal([](QDialog&) {});
+        emit view->itemDoubleClicked(0);
+        QCOMPARE(w.test.dialogs.messages.value(0).title, "HIBA");
+        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
     }
 
-    void captionDoubleClickStoresTheCounters_data() {
-        QTest::addColumn<QString>("ki");
-        QTest::addColumn<QString>("be");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("both") << "5" << QString("7") << fromHex("0500 0700");
-        QTest::newRow("halves to even") << "2.5" << QString("3.5") << fromHex("0200 0400");
-        QTest::newRow("empty keeps") << "" << QString("12abc") << fromHex("0E00 0C00");
-    }
+    // The hidden counter boxes are stored by a double click on "Levél tárgya:", rounded
+    // halves to even; an empty box keeps its counter.
     void captionDoubleClickStoresTheCounters() {
-        QFETCH(QString, ki);
-        QFETCH(QString, be);
-        QFETCH(QByteArray, expected);
         MainWindow w;
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0E00 2500"));  // 14 and 37
         w.start();
-        w.setText("Text1", ki);
-        w.setText("Text2", be);
+        w.setText("Text1", "2.5");
+        w.setText("Text2", "");
         emit w.find<ui::ClickLabel>("Label1_3")->doubleClicked();
-        QCOMPARE(w.files.readYear(2024, u"Num.dat"), expected);
+        QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0200 2500"));
     }
 };
 

@@ -222,19 +222,6 @@ private slots:
         QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), "   2");
         QCOMPARE(w.window->state().settings.Rendezes, 1);
     }
-
-    void failedDocumentOpensTheSettings() {
-        MainWindow w;
-        w.start();
-        w.test.shell.succeed = false;
-        w.window->state().aktIratUtvonal = "\"/nincs/level.odt\"";
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.test.dialogs.onModal([](QDialog&) {});
-        w.click("cmdKiLevelStart");
-        QCOMPARE(w.test.shell.documents, QStringList{"/nincs/level.odt"});
-        QCOMPARE(w.test.dialogs.messages.last().title, "HIBA");
-        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
-    }
 };
 
 QTEST_MAIN(FrmSetupTest)

@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("none installed") << QStringList{} << true << QString();
         QTest::newRow("info center first")
             << QStringList{"hardinfo", "kinfocenter"} << true << "/usr/bin/kinfocenter";
-        QTest::newRow("older hardinfo") << QStringList{"hardinfo"} << true << "/usr/bin/hardinfo";
         QTest::newRow("does not start") << QStringList{"hardinfo2"} << false << QString();
     }
 

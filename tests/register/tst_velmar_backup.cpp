@@ -85,7 +85,6 @@ private slots:
         row("exit, year with letters", {3, 2, "mnuKilep", " Kilépés ", exit, true, true});
         row("exit, empty year keeps its backup",
             {0, 2, "mnuKilep", " Kilépés ", exit, false, true});
-        row("exit, no year folder", {kNoFolder, kNone, "mnuKilep", " Kilépés ", exit, false, true});
     }
     void messages() {
         QFETCH(Box, c);
@@ -130,18 +129,6 @@ private slots:
         QCOMPARE(selectedRow(w.window.get(), "ListView1"), 3);
         QCOMPARE(w.text("txtKitolKinek"), "");
         QVERIFY(!w.find<QPushButton>("cmdModosit")->isEnabled());
-    }
-
-    void backupTakesThePickersYear() {
-        MainWindow w;
-        w.files.write(w.files.yearFile(2023, u"Velmar.dat"), letterBytes(2));
-        layDown(w.files, 7, kNone);
-        w.start();
-        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2023, 5, 1));
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.trigger("mnuMentMost");
-        QCOMPARE(w.files.readYear(2023, u"Mentés.dat"), letterBytes(2));
-        QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"Mentés.dat")));
     }
 
     void backupThatCannotBeWrittenIsReported() {

@@ -280,7 +280,6 @@ private slots:
         QTest::addColumn<int>("record");  // 1: incoming 4 of Kovács Kft., 2: outgoing 1
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::newRow("1 makes it outgoing, prefix as typed") << 1 << std::optional<QString>("1");
-        QTest::newRow("3 changes nothing") << 1 << std::optional<QString>("3");
         QTest::newRow("cancelled") << 2 << std::optional<QString>();
     }
     void modification() {

@@ -96,20 +96,6 @@ private slots:
         QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
     }
 
-    void textIsCutOrPadded() {
-        store::LevelRekord r;
-        r.KitolKinek = QString(45, u'x');
-        r.Elotag = QStringLiteral("ABCDEFG");
-        const store::LevelRekord back = store::LevelRekord::fromBytes(r.toBytes());
-        QCOMPARE(back.KitolKinek, QString(40, u'x'));
-        QCOMPARE(back.Elotag, QStringLiteral("ABCD"));
-        QCOMPARE(back.Melleklet, QString(50, u' '));
-        // Half a client record: the name's bytes are kept, the missing number is 0.
-        const auto half = store::UgyfelRekord::fromBytes(QByteArray("Kis", 3));
-        QCOMPARE(store::trimmed(half.Nev), QStringLiteral("Kis"));
-        QCOMPARE(half.Ugyfelszam, 0);
-    }
-
     void onlyMinusOneIsIncoming_data() {
         QTest::addColumn<QByteArray>("flag");
         QTest::addColumn<bool>("incoming");

@@ -6,14 +6,6 @@ using namespace testing;
 
 namespace {
 
-QByteArray padded(const QByteArray& bytes, int width) {
-    return bytes + QByteArray(width - bytes.size(), ' ');
-}
-
-const QByteArray kHeaderLine = padded(" D\xE1tum", 12) + padded(";Sorsz\xE1m", 22) +
-                               padded(";Kinek/kit\xF5l", 41) + padded(";\xDCgyint\xE9z\xF5", 31) +
-                               padded(";Lev\xE9l t\xE1rgya", 101) + QByteArray(28, '\0') + "\r\n";
-
 // In file order: incoming AB/12345/2024/12345678 from "Zala Kft.", outgoing K/7/2024 to
 // "Ádám Bt.", incoming AB//2024 (no serial) from "Bodó Zrt.".
 std::vector<store::LevelRekord> threeLetters() {
@@ -29,11 +21,15 @@ std::vector<store::LevelRekord> threeLetters() {
     return {in1, out7, in2};
 }
 
+// An export line: date; registration number; correspondent; handler; subject.
 QByteArray dataLine(const QByteArray& date, const QByteArray& number, const QByteArray& who,
                     const QByteArray& handler, const QByteArray& subject) {
-    return padded(date, 12) + padded(";" + number, 22) + padded(";" + who, 41) +
-           padded(";" + handler, 31) + padded(";" + subject, 101) + QByteArray(28, '\0') + "\r\n";
+    return date.leftJustified(12) + QByteArray(";" + number).leftJustified(22) +
+           QByteArray(";" + who).leftJustified(41) + QByteArray(";" + handler).leftJustified(31) +
+           QByteArray(";" + subject).leftJustified(101) + QByteArray(28, '\0') + "\r\n";
 }
+const QByteArray kHeaderLine = dataLine(" D\xE1tum", "Sorsz\xE1m", "Kinek/kit\xF5l",
+                                        "\xDCgyint\xE9z\xF5", "Lev\xE9l t\xE1rgya");
 
 // The registration numbers printed, with the column they stood in.
 QStringList printedNumbers(const QStringList& calls) {

@@ -53,7 +53,6 @@ private slots:
             QTest::newRow(name) << QString(button) << QString(file) << QString(box) << found;
         };
         row("word", "GombIndít", "drive/sub/WINWORD.EXE", "txtExcelUtvonal", true);
-        row("word in lower case", "GombIndít", "drive/winword.exe", "txtExcelUtvonal", false);
         // The viewers are searched from the viewer root, not from the chosen drive.
         row("viewer", "GombIndít2", "viewers/PDFXCview.exe", "txtPDFUtvonal", true);
         row("reader on the drive only", "GombIndít3", "drive/AcroRd32.exe", "txtPDFUtvonal", false);
@@ -126,14 +125,11 @@ private slots:
     void browseCancelledKeepsTheBox() {
         SetupWindow s;
         s.open();
-        auto* box = s.find<QLineEdit>("txtPDFUtvonal");
-        box->setText("/usr/bin/lowriter");
+        s.test.dialogs.answerOpenFile("/usr/bin/okular");
         s.test.dialogs.answerOpenFile("");
         s.click("cmdTalloz2");
-        QCOMPARE(box->text(), "/usr/bin/lowriter");
-        s.test.dialogs.answerOpenFile("/usr/bin/okular");
         s.click("cmdTalloz2");
-        QCOMPARE(box->text(), "/usr/bin/okular");
+        QCOMPARE(s.text("txtPDFUtvonal"), "/usr/bin/okular");
     }
 };
 

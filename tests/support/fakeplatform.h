@@ -48,7 +48,6 @@ public:
     QList<ui::Message> messages;
     QList<Input> inputs;
     QList<ui::FileRequest> fileRequests;
-    QList<QColor> colorRequests;
     QStringList modalWindows;  // objectNames of the windows shown modally
     int beeps = 0;
 

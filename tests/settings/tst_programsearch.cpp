@@ -78,7 +78,7 @@ private slots:
                 enabled += s.find<QPushButton>(b)->isEnabled();
             during = {s.text(button), QString::number(enabled)};
         };
-        const QString idle = s.open(places).findChild<QPushButton*>(button)->text();
+        s.open(places);
         s.setText(box, "régi");
         // The folder list shows a deeper folder; the Word search still starts at the drive.
         auto* folders = s.find<QListWidget>("ListaMappa");
@@ -92,7 +92,6 @@ private slots:
         QCOMPARE(
             s.text("KeresesiAllapot"),
             QString(found ? "Megtaláltam..." : "NEM Találom, a Tallóz gombbal keresse meg..."));
-        QCOMPARE(s.text(button), idle);
         QVERIFY(s.find<QPushButton>("GombIndít2")->isEnabled());
         QCOMPARE(s.test.dialogs.beeps, 1);
     }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -42,7 +43,10 @@ public:
     }
 
     // True when every scripted answer was used.
-    bool scriptUsed() const;
+    bool scriptUsed() const {
+        return messageAnswers.isEmpty() && inputAnswers.isEmpty() && fileAnswers.isEmpty() &&
+               colorAnswers.isEmpty() && modalHandlers.isEmpty();
+    }
 
     // What was shown, in order.
     QList<ui::Message> messages;
@@ -51,15 +55,36 @@ public:
     QStringList modalWindows;  // objectNames of the windows shown modally
     int beeps = 0;
 
-    ui::Answer message(QWidget* parent, const ui::Message& message) override;
-    std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
-                                 const QString& defaultText) override;
-    QString openFile(QWidget* parent, const ui::FileRequest& request) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    ui::Answer message(QWidget*, const ui::Message& message) override {
+        messages << message;
+        return next(messageAnswers, "message box \"" + message.title + "\": " + message.text,
+                    message.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No);
+    }
+    std::optional<QString> input(QWidget*, const QString& title, const QString& prompt,
+                                 const QString& defaultText) override {
+        inputs << Input{title, prompt, defaultText};
+        return next(inputAnswers, "input box \"" + title + '"', std::optional<QString>());
+    }
+    QString openFile(QWidget*, const ui::FileRequest& request) override {
+        fileRequests << request;
+        return next(fileAnswers, QStringLiteral("file dialog"), QString());
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
+        return next(colorAnswers, QStringLiteral("colour dialog"), std::optional<QColor>());
+    }
     void showModal(QDialog& dialog) override;
     void beep() override { ++beeps; }
 
 private:
+    // The next scripted answer; without one the running test fails and `fallback` is used.
+    template <typename T>
+    static T next(QQueue<T>& answers, const QString& what, T fallback) {
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        QTest::qFail(qPrintable("unexpected " + what), __FILE__, __LINE__);
+        return fallback;
+    }
+
     QQueue<ui::Answer> messageAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QString> fileAnswers;

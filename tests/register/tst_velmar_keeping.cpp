@@ -54,12 +54,6 @@ ui::Message hiba(const QString& text) {
     return {"HIBA", text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
 }
 
-struct Refused {
-    int option;  // -1: no direction
-    QString who, client;
-    int daysBack;
-    ui::Message box;
-};
 struct Deleted {
     int letters, deleted;
     bool blankSerial;
@@ -71,9 +65,7 @@ struct Deleted {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Refused)
 Q_DECLARE_METATYPE(Deleted)
-Q_DECLARE_METATYPE(std::optional<QString>)
 
 class VelmarKeepingTest : public QObject {
     Q_OBJECT
@@ -153,50 +145,49 @@ private slots:
         QCOMPARE(w.text("txtSorszam2"), "2");
     }
 
-    void recordingRefused_data() {
-        QTest::addColumn<Refused>("c");
-        auto row = [](const char* name, int option, const char* who, const char* client,
-                      int daysBack, const ui::Message& box) {
-            QTest::newRow(name) << Refused{option, who, client, daysBack, box};
-        };
-        const char* kovacs = "Kovács Kft.";
-        row("client number of another client", 0, "Szabó Bt.", "12", 0,
-            ui::Message{"FIGYELEM!",
-                        "A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új "
-                        "ügyfélszámot.",
-                        ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
-        row("past date answered No", 0, kovacs, "12", 1,
-            ui::Message{"Figyelem!", "A dátum nem a mai dátum!\r\n\r\nMég is rögzíthető?",
-                        ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Critical});
-        row("no direction", -1, kovacs, "12", 0,
-            hiba("Nincs kijelölve, hogy a levél bejövő vagy kimenő!"));
-        row("confirmation answered No", 0, kovacs, "12", 0,
-            question(" Rögzítés az adatállományban !",
-                     "Biztos JÓK az adatok ?\n\rMehet a rögzítés ?"));
-    }
-    void recordingRefused() {
-        QFETCH(Refused, c);
+    // The checks before writing, in their order, each passed in turn: a client number of
+    // another client (emptied for correcting), the past date answered No, then Yes with no
+    // direction, and the confirmation answered No. Nothing is written; the fields stay.
+    void recordingRefusedInOrder() {
         MainWindow w;
         w.files.writeRecords<store::UgyfelRekord>(w.files.programFile(u"Ugyfelek.dat"),
                                                   {{"Kovács Kft.", 12}});
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0000 0000"));
         w.start();
-        if (c.option >= 0)
-            w.click(c.option == 0 ? "Option1_0" : "Option1_1");
-        fill(w, c.who, c.client);
+        fill(w, "Szabó Bt.", "12");
         w.setText("txtSorszam2", "1");
-        picker(w)->setDate(kToday.addDays(-c.daysBack));
+        picker(w)->setDate(kToday.addDays(-1));
         const QList<QByteArray> before = allFiles(w);
-        w.test.dialogs.answerMessage(c.box.buttons == ui::Buttons::Ok ? ui::Answer::Ok
-                                                                      : ui::Answer::No);
-        w.click("cmdRogzit");
+        auto record = [&](QList<ui::Answer> answers) {
+            for (ui::Answer answer : answers)
+                w.test.dialogs.answerMessage(answer);
+            w.click("cmdRogzit");
+            QCOMPARE(allFiles(w), before);
+        };
+        record({ui::Answer::Ok});
+        QCOMPARE(w.text("txtUgyfelszam"), QString());
+        fill(w, "Kovács Kft.", "12");
+        record({ui::Answer::No});
+        record({ui::Answer::Yes, ui::Answer::Ok});
+        w.click("Option1_0");
+        fill(w, "Kovács Kft.", "12");
+        record({ui::Answer::No});
+        QCOMPARE(w.text("txtKitolKinek") + w.text("txtUgyfelszam"), "Kovács Kft.12");
 
-        QCOMPARE(w.test.dialogs.messages, QList{c.box});
+        const ui::Message past{"Figyelem!", "A dátum nem a mai dátum!\r\n\r\nMég is rögzíthető?",
+                               ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Critical};
+        QCOMPARE(w.test.dialogs.messages,
+                 (QList<ui::Message>{
+                     {"FIGYELEM!",
+                      "A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új "
+                      "ügyfélszámot.",
+                      ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation},
+                     past,
+                     past,
+                     hiba("Nincs kijelölve, hogy a levél bejövő vagy kimenő!"),
+                     question(" Rögzítés az adatállományban !",
+                              "Biztos JÓK az adatok ?\n\rMehet a rögzítés ?")}));
         QVERIFY(w.test.dialogs.fileRequests.isEmpty());
-        QCOMPARE(allFiles(w), before);
-        // The fields stay for correcting; only a client number of another client is emptied.
-        QCOMPARE(w.text("txtUgyfelszam"), c.box.title == "FIGYELEM!" ? QString() : c.client);
-        QCOMPARE(w.text("txtKitolKinek"), c.who);
     }
 
     void writeFailureKeepsTheCounter() {
@@ -276,15 +267,9 @@ private slots:
         QCOMPARE(w.text("txtSorszam2"), c.next);
     }
 
-    void modification_data() {
-        QTest::addColumn<int>("record");  // 1: incoming 4 of Kovács Kft., 2: outgoing 1
-        QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("1 makes it outgoing, prefix as typed") << 1 << std::optional<QString>("1");
-        QTest::newRow("cancelled") << 2 << std::optional<QString>();
-    }
+    // Letter 1 is incoming 4 of Kovács Kft.: the box proposes 2. Cancelled first, nothing
+    // changes; answered 1, the letter becomes outgoing with the prefix as typed.
     void modification() {
-        QFETCH(int, record);
-        QFETCH(std::optional<QString>, answer);
         MainWindow w;
         auto stored = letterOf(1, true, 4);
         stored.KitolKinek = "Kovács Kft.";
@@ -297,26 +282,22 @@ private slots:
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("FF7F FF7F"));
         w.start();
         w.find<QCheckBox>("chkMellekletKerdes")->setChecked(false);
-        selectRecord(w, record);
-        QCOMPARE(w.text("txtSorszam2"), record == 1 ? "4" : "1");  // the letter's, not proposed
+        selectRecord(w, 1);
+        QCOMPARE(w.text("txtSorszam2"), "4");  // the letter's, not proposed
         w.setText("txtUgyfelszam", "15");
         w.setText("txtLevelTargya", "Új");
         w.test.dialogs.answerOpenFile("/szkennelt/level 3.jpg");
         w.click("cmdBeszkenneltLevel");
         const QList<QByteArray> before = allFiles(w);
-        w.test.dialogs.answerInput(answer);
-        const bool changes = answer == "1";
-        if (changes)
-            w.test.dialogs.answerMessage(ui::Answer::Yes);
+        w.test.dialogs.answerInput(std::nullopt);
         w.click("cmdModosit");
+        QCOMPARE(w.test.dialogs.inputs.value(0).defaultText, "2");
+        QCOMPARE(allFiles(w), before);
+        QVERIFY(w.test.dialogs.messages.isEmpty());
 
-        QCOMPARE(w.test.dialogs.inputs.value(0).defaultText, record == 1 ? "2" : "1");
-        if (!changes) {
-            QCOMPARE(allFiles(w), before);
-            QCOMPARE(w.text("txtUgyfelszam"), "15");
-            QVERIFY(w.test.dialogs.messages.isEmpty());
-            return;
-        }
+        w.test.dialogs.answerInput(QStringLiteral("1"));
+        w.test.dialogs.answerMessage(ui::Answer::Yes);
+        w.click("cmdModosit");
         QCOMPARE(w.test.dialogs.messages.value(0),
                  question(" Módosítás az adatállományban !",
                           "Biztos JÓK az adatok ?\n\rMehet a módosítás ?"));

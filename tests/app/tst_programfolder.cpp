@@ -70,14 +70,6 @@ private slots:
         QVERIFY(!unwritable.ok());
         QVERIFY(unwritable.message.contains(QStringLiteral("nem használható")));
     }
-
-    void displayDetection() {
-        // Qt's platform variable, then X11's and Wayland's display variables.
-        QVERIFY(!app::displayAvailable({}, {}, {}));
-        QVERIFY(app::displayAvailable({}, QStringLiteral(":0"), {}));
-        QVERIFY(app::displayAvailable({}, {}, QStringLiteral("wayland-0")));
-        QVERIFY(app::displayAvailable(QStringLiteral("offscreen"), {}, {}));
-    }
 };
 
 QTEST_MAIN(ProgramFolderTest)

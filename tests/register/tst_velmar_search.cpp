@@ -1,19 +1,18 @@
 // The search buttons in the main window: which field each one reads, the year it searches,
-// the "Keresés..." message and the finishing sort.
+// the "Keresés..." message and the order of what is found. The criteria are tested in
+// tst_search.cpp.
 
 #include "store/recordfile.h"
 #include "support/mainwindow.h"
 
 using namespace testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
 const QDate kToday(2024, 6, 14);
 
-// 1: incoming 10, 2: outgoing 5 (today), 3: incoming 2, 4: incoming without serial (today);
-// and one letter of 2011.
-void startOnTestYear(MainWindow& w, bool jumpToLastRow) {
+// 1: incoming 10, 2: outgoing 5 (today), 3: incoming 2, 4: incoming without serial (today).
+void startOnTestYear(MainWindow& w) {
     auto make = [](QDate date, bool in, qint16 serial, const char* who, qint16 client,
                    const char* subject, const char* handler, const char* group) {
         store::LevelRekord r = letter(date, in, serial, who);
@@ -29,18 +28,15 @@ void startOnTestYear(MainWindow& w, bool jumpToLastRow) {
          make(kToday, false, 5, "Szabó Bt.", 1041, "Meghívó", "Nagy Péter", "AB"),
          make(QDate(2024, 3, 20), true, 2, "Rákos Bt.", 12, "Számla", "Kiss Anna", ""),
          make(kToday, true, store::kBlankSerial, "Kovács Kft.", 12, "számla", "Anna", "A")});
-    w.files.writeLetters(2011, {letter(QDate(2011, 5, 3), true, 1, "Régi")});
-    store::SetupRekord setup;
-    setup.UtolsoSorraUgras = jumpToLastRow ? store::kTrue : store::kFalse;
-    w.files.writeSetup(setup);
     w.start();
     w.find<QDateTimeEdit>("DTPicker1")->setDateTime(QDateTime(kToday, QTime(0, 0), Qt::UTC));
 }
 
-QList<int> recordsIn(const QObject* root, const QString& list) {
+// The letters ListView1 shows, top to bottom.
+QList<int> recordsIn(const QObject* root) {
     QList<int> recs;
-    for (int row = 0; row < rowCount(root, list); ++row)
-        recs << cell(root, list, row, list == "ListView1" ? 11 : 8).toInt();
+    for (const QString& rec : column(root, "ListView1", 11))
+        recs << rec.toInt();
     return recs;
 }
 
@@ -71,7 +67,6 @@ private slots:
         row("handler", "txUgyintezo", 7, "anna", {1, 3});
         // The year typed names the folder searched; without one the lists keep what the
         // start-up filled in.
-        row("2011: that year's letter", "txtDatum", 6, "2011", {1});
         row("12.10 names the folder 12.1", "txtDatum", 6, "12.10", {4, 3, 1, 2}, true);
         row("a year without letters", "txtDatum", 6, "2035", {4, 3, 1, 2}, true);
         row("outside the register", "txtDatum", 6, "../2", {4, 3, 1, 2}, true);
@@ -84,49 +79,19 @@ private slots:
         QFETCH(bool, reported);
         MainWindow w;
         w.files.makeYear(2012);
-        startOnTestYear(w, false);
+        startOnTestYear(w);
         if (!field.isEmpty())
             w.setText(field, text);
         if (reported)
             w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.click(QStringLiteral("Command1_%1").arg(button));
-        QCOMPARE(recordsIn(w.window.get(), "ListView1"), records);
+        QCOMPARE(recordsIn(w.window.get()), records);
         const ui::Message noYear{
             "Keresés...", "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!",
             ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
         QCOMPARE(w.test.dialogs.messages, reported ? QList{noYear} : QList<ui::Message>{});
         if (reported)
             QCOMPARE(cell(w.window.get(), "ListView4", 1, 2), "   2");  // padded as reloaded
-        // Selecting a row reads the year searched, though the picker still shows 2024.
-        w.find<ui::ReportView>("ListView1")->selectRow(0);
-        const QStringList who = {"", "Kovács Kft.", "Szabó Bt.", "Rákos Bt.", "Kovács Kft."};
-        QCOMPARE(w.text("txtKitolKinek"), text == "2011" ? "Régi" : who[records.first()]);
-    }
-
-    void finishingJumpsToTheLastRow_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QList<int>>("allOrder");
-        QTest::addColumn<QList<int>>("incomingOrder");
-        QTest::addColumn<QString>("shown");  // the correspondent of the selected last row
-        // Serial cells are unpadded and sort as text: "10" before "2", empty first.
-        QTest::newRow("everything") << 6 << QList<int>{1, 3, 2} << QList<int>{1, 3} << "Szabó Bt.";
-        QTest::newRow("client number: by date, then serial")
-            << 3 << QList<int>{4, 1, 3} << QList<int>{1, 3, 4} << "Rákos Bt.";
-    }
-
-    void finishingJumpsToTheLastRow() {
-        QFETCH(int, button);
-        QFETCH(QList<int>, allOrder);
-        QFETCH(QList<int>, incomingOrder);
-        QFETCH(QString, shown);
-        MainWindow w;
-        startOnTestYear(w, true);
-        w.setText("txtUgyfelszam", "12");
-        w.click(QStringLiteral("Command1_%1").arg(button));
-        QCOMPARE(recordsIn(w.window.get(), "ListView1"), allOrder);
-        QCOMPARE(selectedRow(w.window.get(), "ListView1"), allOrder.size() - 1);
-        QCOMPARE(recordsIn(w.window.get(), "ListView4"), incomingOrder);
-        QCOMPARE(w.text("txtKitolKinek"), shown);
     }
 };
 

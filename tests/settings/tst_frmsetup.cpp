@@ -1,6 +1,7 @@
 // The settings window's tab "Általános beállítások": loading, colours, sort order, saving and
 // the serial counters, and how the main window opens it.
 
+#include "settings/setupfields.h"
 #include "settings/setupwindow.h"
 #include "store/recordfile.h"
 
@@ -70,101 +71,73 @@ private slots:
         QCOMPARE(s.text("txtKimenoNum"), "0");
     }
 
-    void colourIsStoredAndAppliedAtOnce_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("preview");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QString>("call");
-        QTest::newRow("window") << "cmdListSzin" << QString("lbLista") << 0 << "window #102030";
-        QTest::newRow("letters") << "cmdList2Szin" << QString("lbLista2") << 4 << "letters #102030";
-        QTest::newRow("partners") << "cmdList3Szin" << QString("lbLista3") << 8
-                                  << "partners #102030";
-    }
+    // A cancelled dialog changes nothing; a chosen colour is stored, previewed and applied to
+    // the main window at once, each by its own button.
     void colourIsStoredAndAppliedAtOnce() {
-        QFETCH(QString, button);
-        QFETCH(QString, preview);
-        QFETCH(int, offset);
-        QFETCH(QString, call);
         SetupWindow s;
         s.files.writeSetup(storedSetup());
         s.open();
         const QByteArray before = s.file(u"Setup.dat");
-        const QColor chosen(0x10, 0x20, 0x30);
-        auto shown = [&] { return s.find<QLabel>(preview)->palette().color(QPalette::Window); };
-
-        s.test.dialogs.answerColor(std::nullopt);  // cancelled: nothing changes
-        s.click(button);
-        QCOMPARE(s.file(u"Setup.dat"), before);
-        QVERIFY(s.main.calls.isEmpty());
-        QVERIFY(shown() != chosen);
-
-        s.test.dialogs.answerColor(chosen);
-        s.click(button);
-        QCOMPARE(s.file(u"Setup.dat"), QByteArray(before).replace(offset, 4, fromHex("10203000")));
-        QCOMPARE(s.main.calls, QStringList{call});
-        QCOMPARE(shown(), chosen);
-
-        // The dialog opens on black, then on the colour last chosen, by any button.
         s.test.dialogs.answerColor(std::nullopt);
         s.click("cmdListSzin");
-        QCOMPARE(s.test.dialogs.colorRequests, (QList<QColor>{Qt::black, Qt::black, chosen}));
+        QCOMPARE(s.file(u"Setup.dat"), before);
+        QVERIFY(s.main.calls.isEmpty());
+
+        for (const QColor& chosen : {QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9)})
+            s.test.dialogs.answerColor(chosen);
+        QStringList previews;
+        for (const char* button : {"cmdListSzin", "cmdList2Szin", "cmdList3Szin"})
+            s.click(button);
+        for (const char* label : {"lbLista", "lbLista2", "lbLista3"})
+            previews << s.find<QLabel>(label)->palette().color(QPalette::Window).name();
+        QCOMPARE(previews, (QStringList{"#010203", "#040506", "#070809"}));
+        QCOMPARE(s.main.calls,
+                 (QStringList{"window #010203", "letters #040506", "partners #070809"}));
+        QCOMPARE(s.file(u"Setup.dat"), fromHex("01020300 04050600 07080900") + before.mid(12));
     }
 
-    void saveStoresPathsFlagsAndStartNumber_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<bool>("autNum");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QByteArray>("wordField");  // bytes 14-263
-        QTest::addColumn<QByteArray>("tail");       // bytes 514-521
-        auto row = [](const char* name, const QString& word, bool autNum, const char* start,
-                      const QByteArray& wordField, const char* tail) {
-            QTest::newRow(name) << word << autNum << QString(start) << wordField << fromHex(tail);
-        };
-        row("path with blanks around", "  /opt/x y/w  ", true, "1200", field("\"/opt/x y/w\"", 250),
-            "FF FF 00 00 B0 04 00 00");
-        row("empty box", "", true, " 7 ", field("\"\"", 250), "FF FF 00 00 07 00 00 00");
-        // Without automatic numbering the starting number is 0 whatever the box holds.
-        row("automatic numbering off", "/w", false, "abc", field("\"/w\"", 250),
-            "00 00 00 00 00 00 00 00");
-        row("248 characters fit", QString(248, 'a'), true, "0", "\"" + QByteArray(248, 'a') + "\"",
-            "FF FF 00 00 00 00 00 00");
-        row("249 characters lose the closing quote", QString(249, 'a'), true, "0",
-            "\"" + QByteArray(249, 'a'), "FF FF 00 00 00 00 00 00");
+    // A path is stored trimmed between quotes in a field of 250 characters, and shown
+    // without them: 249 characters lose the closing quote, and then the last one as well.
+    void pathRoundTrip_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("blanks around") << "  /opt/x y/w  " << QString("/opt/x y/w");
+        QTest::newRow("empty") << "" << QString();
+        QTest::newRow("248 characters fit") << QString(248, 'a') << QString(248, 'a');
+        QTest::newRow("249 characters") << QString(249, 'a') << QString(248, 'a');
     }
+    void pathRoundTrip() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        store::SetupRekord r;
+        r.WordUtvonal = settings::storedPath(typed);
+        QCOMPARE(settings::shownPath(store::SetupRekord::fromBytes(r.toBytes()).WordUtvonal),
+                 shown);
+    }
+
     void saveStoresPathsFlagsAndStartNumber() {
-        QFETCH(QString, word);
-        QFETCH(bool, autNum);
-        QFETCH(QString, start);
-        QFETCH(QByteArray, wordField);
-        QFETCH(QByteArray, tail);
-        SetupWindow s;
-        s.files.writeSetup(storedSetup());
-        s.open();
-        const QByteArray before = s.file(u"Setup.dat");
-        s.setText("txtExcelUtvonal", word);
-        s.find<QCheckBox>("chkAutNum")->setChecked(autNum);
-        s.find<QCheckBox>("chkUtolsoSorraUgras")->setChecked(false);
-        s.setText("txtUgyfszam", start);
-        s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.click("cmdMent");
+        for (const bool autNum : {true, false}) {
+            SetupWindow s;
+            s.files.writeSetup(storedSetup());
+            s.open();
+            const QByteArray before = s.file(u"Setup.dat");
+            s.setText("txtExcelUtvonal", "  /opt/x y/w  ");
+            s.find<QCheckBox>("chkAutNum")->setChecked(autNum);
+            s.find<QCheckBox>("chkUtolsoSorraUgras")->setChecked(false);
+            s.setText("txtUgyfszam", autNum ? "1200" : "abc");
+            s.test.dialogs.answerMessage(ui::Answer::Yes);
+            s.click("cmdMent");
 
-        const ui::Message question{" Módosítás ", "Biztos módosítod a beállításokat?\r\n\r\n",
-                                   ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
-        QCOMPARE(s.test.dialogs.messages, QList{question});
-        const QByteArray after = s.file(u"Setup.dat");
-        QCOMPARE(after.mid(14, 250), wordField);
-        QCOMPARE(after.mid(514, 8), tail);
-        // Colours and order stay as on file; the untouched path is stored again as shown.
-        QCOMPARE(after.left(14), before.left(14));
-        QCOMPARE(after.mid(264, 250), field("\"/usr/bin/evince\"", 250));
-
-        // Loaded again, the path shows without its quotes, and a path that lost its closing
-        // quote loses its last character too.
-        SetupWindow again;
-        again.files.write(again.files.programFile(u"Setup.dat"), after);
-        again.open();
-        QCOMPARE(again.text("txtExcelUtvonal"),
-                 word.size() > 248 ? word.left(248) : word.trimmed());
+            const ui::Message question{" Módosítás ", "Biztos módosítod a beállításokat?\r\n\r\n",
+                                       ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
+            QCOMPARE(s.test.dialogs.messages, QList{question});
+            // Colours and order stay as on file; the untouched path is stored again as shown.
+            // Without automatic numbering the starting number is 0 whatever the box holds.
+            QCOMPARE(s.file(u"Setup.dat"),
+                     before.left(14) + field("\"/opt/x y/w\"", 250) +
+                         field("\"/usr/bin/evince\"", 250) +
+                         fromHex(autNum ? "FF FF 00 00 B0 04 00 00" : "00 00 00 00 00 00 00 00"));
+        }
     }
 
     void saveWritesNothing() {
@@ -188,33 +161,31 @@ private slots:
         }
     }
 
-    void counterModify_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("expected");  // Num.dat after; empty when refused
-        QTest::newRow("outgoing 12abc") << "cmdKiNum" << QString("12abc") << fromHex("0C 00 09 00");
-        QTest::newRow("incoming empty") << "cmdBeNum" << QString() << fromHex("05 00 00 00");
-        QTest::newRow("outgoing 32768 refused") << "cmdKiNum" << QString("32768") << QByteArray();
-        QTest::newRow("incoming -40000 refused") << "cmdBeNum" << QString("-40000") << QByteArray();
-    }
+    // Each "Módosít" stores its own counter from the number its box begins with (an empty
+    // box stores 0); a number outside 16 bits is refused and nothing is written.
     void counterModify() {
-        QFETCH(QString, button);
-        QFETCH(QString, text);
-        QFETCH(QByteArray, expected);
         SetupWindow s;
         s.files.write(s.files.yearFile(2024, u"Num.dat"), fromHex("05 00 09 00"));
         s.open();
-        s.setText(button == "cmdKiNum" ? "txtKimenoNum" : "txtBejovoNum", text);
-        s.test.dialogs.answerMessage(ui::Answer::Ok);
-        s.click(button);
-        QCOMPARE(s.files.readYear(2024, u"Num.dat"),
-                 expected.isEmpty() ? fromHex("05 00 09 00") : expected);
+        const QList<std::tuple<const char*, const char*, const char*>> steps = {
+            {"txtKimenoNum", "cmdKiNum", "12abc"},
+            {"txtBejovoNum", "cmdBeNum", ""},
+            {"txtKimenoNum", "cmdKiNum", "32768"},
+            {"txtBejovoNum", "cmdBeNum", "-40000"}};
+        QList<QByteArray> files;
+        for (const auto& [box, button, text] : steps) {
+            s.setText(box, text);
+            s.test.dialogs.answerMessage(ui::Answer::Ok);
+            s.click(button);
+            files << s.files.readYear(2024, u"Num.dat");
+        }
+        QCOMPARE(files, (QList{fromHex("0C 00 09 00"), fromHex("0C 00 00 00"),
+                               fromHex("0C 00 00 00"), fromHex("0C 00 00 00")}));
         const ui::Message done{"Sorszám módosítás", "A módosítás megtörtént.", ui::Buttons::Ok,
                                ui::Answer::Ok, ui::Icon::Information};
-        QCOMPARE(s.test.dialogs.messages.last(),
-                 expected.isEmpty() ? hiba("A sorszám -32768 és 32767 közötti szám lehet!\r\n"
-                                           "A módosítás nem történt meg.")
-                                    : done);
+        const ui::Message refused =
+            hiba("A sorszám -32768 és 32767 közötti szám lehet!\r\nA módosítás nem történt meg.");
+        QCOMPARE(s.test.dialogs.messages, (QList{done, done, refused, refused}));
     }
 
     void mainWindowOpensTheSettingsAndTakesItsChanges() {
@@ -235,36 +206,14 @@ private slots:
         w.trigger("mnuSetup");
 
         QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
-        auto base = [&](const char* list) {
-            return w.find<ui::ReportView>(list)->palette().color(QPalette::Base);
-        };
-        // Only the all-letters list and the client pick list change colour at once; the others
-        // keep the colours the start-up read, as the window does.
-        QCOMPARE(base("ListView1"), QColor(Qt::red));
-        QCOMPARE(base("ListView4"), QColor(0x44, 0x55, 0x66));
-        QCOMPARE(base("ListView5"), QColor(0x44, 0x55, 0x66));
-        QCOMPARE(base("ListView2"), QColor(Qt::yellow));
-        QCOMPARE(base("ListView3"), QColor(0x77, 0x88, 0x99));
-        const QColor window(0x11, 0x22, 0x33);
-        QCOMPARE(w.window->centralWidget()->palette().color(QPalette::Window), window);
-        QCOMPARE(w.find<QLabel>("Label1_8")->palette().color(QPalette::Window), window);
-        // Descending is stored, the incoming list re-sorted, and the window knows the setting.
-        QCOMPARE(w.files.readProgram(u"Setup.dat").mid(12, 2), fromHex("01 00"));
+        // Only the all-letters list and the client pick list change colour at once.
+        QStringList colours;
+        for (const char* list : {"ListView1", "ListView2", "ListView4"})
+            colours << w.find<QWidget>(list)->palette().color(QPalette::Base).name();
+        colours << w.window->centralWidget()->palette().color(QPalette::Window).name();
+        QCOMPARE(colours, (QStringList{"#ff0000", "#ffff00", "#445566", "#112233"}));
+        // Descending: the incoming list is re-sorted at once.
         QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), "   2");
-        QCOMPARE(w.window->state().settings.Rendezes, 1);
-    }
-
-    void failedDocumentOpensTheSettings() {
-        MainWindow w;
-        w.start();
-        w.test.shell.succeed = false;
-        w.window->state().aktIratUtvonal = "\"/nincs/level.odt\"";
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.test.dialogs.onModal([](QDialog&) {});
-        w.click("cmdKiLevelStart");
-        QCOMPARE(w.test.shell.documents, QStringList{"/nincs/level.odt"});
-        QCOMPARE(w.test.dialogs.messages.last().title, "HIBA");
-        QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
     }
 };
 

@@ -56,23 +56,6 @@ private slots:
         QCOMPARE(store::readFirstRecord<store::NumRekord>(reg.yearFile(2013, u"Num.dat")).BeNum, 0);
     }
 
-    void writingAndAppending() {
-        TempRegister reg;
-        const QString path = reg.programFile(u"Ugyintezo.dat");
-        {
-            store::RecordFile file(path, 40);
-            QVERIFY(file.append(store::UgyintezoRekord{QStringLiteral("Egy")}));
-            QVERIFY(file.append(store::UgyintezoRekord{QStringLiteral("Kettő")}));
-            QVERIFY(file.write(1, store::UgyintezoRekord{QStringLiteral("Első")}));
-            // Writing past the end leaves a record of zero bytes in between.
-            QVERIFY(file.write(4, store::UgyintezoRekord{QStringLiteral("Négy")}));
-            QVERIFY(!file.writeBytes(1, QByteArray(39, 'x')));
-        }
-        QCOMPARE(reg.read(path), "Els\xF5" + QByteArray(36, ' ') + "Kett\xF5" +
-                                     QByteArray(35, ' ') + QByteArray(40, '\0') + "N\xE9gy" +
-                                     QByteArray(36, ' '));
-    }
-
     void replacement() {
         TempRegister reg;
         const QString target = reg.programFile(u"Csoportok.dat");

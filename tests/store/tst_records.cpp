@@ -60,6 +60,10 @@ private slots:
         store::IratRekord irat{QStringLiteral("\"a.doc\""), QStringLiteral("\"/x/a.doc\"")};
         QTest::newRow("document") << irat.toBytes()
                                   << text("22612E646F6322", 50) + text("222F782F612E646F6322", 300);
+        // A path longer than its field loses its end, the closing quote too.
+        QTest::newRow("document path cut")
+            << store::IratRekord{{}, "\"/" + QString(320, u'x') + "\""}.toBytes().mid(50)
+            << "\"/" + QByteArray(298, 'x');
         QTest::newRow("counters") << store::NumRekord{14, 37}.toBytes() << fromHex("0E00 2500");
         QTest::newRow("negative counter")
             << store::NumRekord{-1, 0}.toBytes() << fromHex("FFFF 0000");
@@ -90,20 +94,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
-    }
-
-    void textIsCutOrPadded() {
-        store::LevelRekord r;
-        r.KitolKinek = QString(45, u'x');
-        r.Elotag = QStringLiteral("ABCDEFG");
-        const store::LevelRekord back = store::LevelRekord::fromBytes(r.toBytes());
-        QCOMPARE(back.KitolKinek, QString(40, u'x'));
-        QCOMPARE(back.Elotag, QStringLiteral("ABCD"));
-        QCOMPARE(back.Melleklet, QString(50, u' '));
-        // Half a client record: the name's bytes are kept, the missing number is 0.
-        const auto half = store::UgyfelRekord::fromBytes(QByteArray("Kis", 3));
-        QCOMPARE(store::trimmed(half.Nev), QStringLiteral("Kis"));
-        QCOMPARE(half.Ugyfelszam, 0);
     }
 
     void onlyMinusOneIsIncoming_data() {
@@ -139,15 +129,12 @@ private slots:
         QTest::addColumn<QDate>("date");  // invalid: no date
         QTest::addColumn<QTime>("time");
         QTest::newRow("epoch") << 0.0 << QDate(1899, 12, 30) << QTime(0, 0);
-        QTest::newRow("cutoff day") << 41197.0 << QDate(2012, 10, 15) << QTime(0, 0);
         QTest::newRow("evening") << 41197.75 << QDate(2012, 10, 15) << QTime(18, 0);
         QTest::newRow("before the epoch") << -1.25 << QDate(1899, 12, 29) << QTime(6, 0);
         QTest::newRow("last day") << 2958465.5 << QDate(9999, 12, 31) << QTime(12, 0);
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QDate() << QTime();
         QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QDate() << QTime();
-        QTest::newRow("huge") << 1e300 << QDate() << QTime();
         QTest::newRow("after 9999") << 2958466.0 << QDate() << QTime();
-        QTest::newRow("before year 100") << -700000.0 << QDate() << QTime();
     }
     void storedDates() {
         QFETCH(double, value);

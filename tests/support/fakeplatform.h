@@ -4,6 +4,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -42,25 +43,48 @@ public:
     }
 
     // True when every scripted answer was used.
-    bool scriptUsed() const;
+    bool scriptUsed() const {
+        return messageAnswers.isEmpty() && inputAnswers.isEmpty() && fileAnswers.isEmpty() &&
+               colorAnswers.isEmpty() && modalHandlers.isEmpty();
+    }
 
     // What was shown, in order.
     QList<ui::Message> messages;
     QList<Input> inputs;
     QList<ui::FileRequest> fileRequests;
-    QList<QColor> colorRequests;
     QStringList modalWindows;  // objectNames of the windows shown modally
     int beeps = 0;
 
-    ui::Answer message(QWidget* parent, const ui::Message& message) override;
-    std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
-                                 const QString& defaultText) override;
-    QString openFile(QWidget* parent, const ui::FileRequest& request) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    ui::Answer message(QWidget*, const ui::Message& message) override {
+        messages << message;
+        return next(messageAnswers, "message box \"" + message.title + "\": " + message.text,
+                    message.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No);
+    }
+    std::optional<QString> input(QWidget*, const QString& title, const QString& prompt,
+                                 const QString& defaultText) override {
+        inputs << Input{title, prompt, defaultText};
+        return next(inputAnswers, "input box \"" + title + '"', std::optional<QString>());
+    }
+    QString openFile(QWidget*, const ui::FileRequest& request) override {
+        fileRequests << request;
+        return next(fileAnswers, QStringLiteral("file dialog"), QString());
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
+        return next(colorAnswers, QStringLiteral("colour dialog"), std::optional<QColor>());
+    }
     void showModal(QDialog& dialog) override;
     void beep() override { ++beeps; }
 
 private:
+    // The next scripted answer; without one the running test fails and `fallback` is used.
+    template <typename T>
+    static T next(QQueue<T>& answers, const QString& what, T fallback) {
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        QTest::qFail(qPrintable("unexpected " + what), __FILE__, __LINE__);
+        return fallback;
+    }
+
     QQueue<ui::Answer> messageAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QString> fileAnswers;
@@ -70,54 +94,77 @@ private:
 
 class FakeShell final : public ui::Shell {
 public:
-    bool openDocument(const QString& path) override;
-    bool openAddress(const QString& address) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openDocument(const QString& path) override { return log(documents, path); }
+    bool openAddress(const QString& address) override { return log(addresses, address); }
+    bool startProgram(const QString& program, const QStringList& arguments) override {
+        programs << (QStringList{program} + arguments);
+        return succeed;
+    }
 
     bool succeed = true;  // what the shell reports
     QStringList documents;
     QStringList addresses;
     QList<QStringList> programs;  // program followed by its arguments
+
+private:
+    bool log(QStringList& list, const QString& item) {
+        list << item;
+        return succeed;
+    }
 };
 
-// One call on the print surface.
-struct PrintCall {
-    enum class Kind { Orientation, Font, Text, Line, NewPage, End } kind = Kind::Text;
-    int page = 1;  // the page the call was made on
-    double x = 0, y = 0, x2 = 0, y2 = 0;
-    QString text;  // the text, or the font family
-    double pointSize = 0;
-    bool bold = false;
-    ui::Orientation orientation = ui::Orientation::Portrait;
-};
-
+// Records every call on the print surface as "page: call", for example "1: landscape",
+// "1: font Times New Roman 8 bold", "1: text 3,39 2012.10.15.", "1: line 2,43-280,43",
+// "2: new page" (numbered with the new page) and "2: end". Millimetres as the surface gets them.
 class RecordingSurface final : public ui::PrintSurface {
 public:
-    explicit RecordingSurface(QList<PrintCall>* calls) : calls_(calls) {}
-    void setOrientation(ui::Orientation orientation) override;
-    void setFont(const QString& family, double pointSize, bool bold) override;
-    void drawText(double x, double y, const QString& text) override;
-    void drawLine(double x1, double y1, double x2, double y2) override;
+    explicit RecordingSurface(QStringList* calls) : calls_(calls) {}
+    void setOrientation(ui::Orientation o) override {
+        log(o == ui::Orientation::Landscape ? QStringLiteral("landscape")
+                                            : QStringLiteral("portrait"));
+    }
+    void setFont(const QString& family, double pointSize, bool bold) override {
+        log(QStringLiteral("font %1 %2%3").arg(family).arg(pointSize).arg(bold ? " bold" : ""));
+    }
+    void drawText(double x, double y, const QString& text) override {
+        log(QStringLiteral("text %1,%2 ").arg(x).arg(y) + text);
+    }
+    void drawLine(double x1, double y1, double x2, double y2) override {
+        log(QStringLiteral("line %1,%2-%3,%4").arg(x1).arg(y1).arg(x2).arg(y2));
+    }
     int pageNumber() const override { return page_; }
-    void newPage() override;
-    bool end() override;
+    void newPage() override {
+        ++page_;
+        log(QStringLiteral("new page"));
+    }
+    bool end() override {
+        log(QStringLiteral("end"));
+        return succeed;
+    }
 
     bool succeed = true;
 
 private:
-    PrintCall& add(PrintCall::Kind kind);  // a call of the current page
-    QList<PrintCall>* calls_;
+    void log(const QString& call) { *calls_ << QString::number(page_) + u": " + call; }
+    QStringList* calls_;
     int page_ = 1;
 };
 
 class RecordingPrinter final : public ui::Printer {
 public:
-    std::unique_ptr<ui::PrintSurface> begin(QWidget* parent, const QString& name) override;
+    std::unique_ptr<ui::PrintSurface> begin(QWidget*, const QString& name) override {
+        if (!available)
+            return nullptr;
+        documentNames << name;
+        auto surface = std::make_unique<RecordingSurface>(&documents.emplace_back());
+        surface->succeed = endSucceeds;
+        return surface;
+    }
 
     bool available = true;    // false: no printer can be used
     bool endSucceeds = true;  // what the surfaces' end() reports
     QStringList documentNames;
-    std::deque<QList<PrintCall>> documents;  // the calls of every document begun
+    std::deque<QStringList> documents;  // the calls of every document begun
 };
 
 class FixedClock final : public ui::Clock {

@@ -34,19 +34,57 @@ T* control(const QObject* root, const QString& name) {
 }
 
 // The menu action `name` of a window.
-QAction* action(const QObject* root, const QString& name);
+inline QAction* action(const QObject* root, const QString& name) {
+    return control<QAction>(root, name);
+}
 
 // Rows and cells of a list (ListView1, ListView2, ...) as the list shows them.
-int rowCount(const QObject* root, const QString& list);
-QString cell(const QObject* root, const QString& list, int row, int column);
+inline int rowCount(const QObject* root, const QString& list) {
+    auto* view = control<ui::ReportView>(root, list);
+    return view ? view->model()->rowCount() : -1;
+}
+inline QString cell(const QObject* root, const QString& list, int row, int column) {
+    auto* view = control<ui::ReportView>(root, list);
+    return view ? view->model()->index(row, column).data().toString() : QString();
+}
 // The selected row of a list, -1 when none.
-int selectedRow(const QObject* root, const QString& list);
+inline int selectedRow(const QObject* root, const QString& list) {
+    auto* view = control<ui::ReportView>(root, list);
+    return view ? view->selectedRow() : -1;
+}
 // Every cell of one column of a list, top to bottom.
-QStringList column(const QObject* root, const QString& list, int col);
+inline QStringList column(const QObject* root, const QString& list, int col) {
+    QStringList cells;
+    for (int row = 0; row < rowCount(root, list); ++row)
+        cells << cell(root, list, row, col);
+    return cells;
+}
+
+// The property that holds what a control shows: a line edit, label or button its text, a
+// text box its plain text, a combo box its current text.
+inline const char* textProperty(const QObject* control) {
+    for (const char* name : {"plainText", "currentText", "text"}) {
+        if (control && control->property(name).isValid())
+            return name;
+    }
+    return nullptr;
+}
 // The text a control shows: a line edit, text box, label, button or combo box.
-QString textOf(const QObject* root, const QString& name);
-// Replaces the text of a line edit, text box or label.
-void setTextOf(const QObject* root, const QString& name, const QString& text);
+inline QString textOf(const QObject* root, const QString& name) {
+    const QObject* found = control<QObject>(root, name);
+    if (const char* property = textProperty(found))
+        return found->property(property).toString();
+    if (found)
+        QTest::qFail(qPrintable(name + " shows no text"), __FILE__, __LINE__);
+    return {};
+}
+// Replaces the text of a line edit, text box, label, button or combo box.
+inline void setTextOf(const QObject* root, const QString& name, const QString& text) {
+    QObject* found = control<QObject>(root, name);
+    const char* property = textProperty(found);
+    if (found && (!property || !found->setProperty(property, text)))
+        QTest::qFail(qPrintable(name + " takes no text"), __FILE__, __LINE__);
+}
 
 struct MainWindow {
     TestPlatform test;
@@ -54,7 +92,11 @@ struct MainWindow {
     std::unique_ptr<reg::Velmar> window;
 
     // Creates the window on the temporary folder and runs its start-up.
-    reg::Velmar& start();
+    reg::Velmar& start() {
+        window = std::make_unique<reg::Velmar>(test.platform, files.paths());
+        window->start();
+        return *window;
+    }
 
     template <typename T>
     T* find(const QString& name) const {

@@ -2,10 +2,15 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <vector>
 
+#include "store/oledate.h"
 #include "store/paths.h"
 #include "store/records.h"
 
@@ -15,18 +20,32 @@ namespace testing {
 
 class TempRegister {
 public:
-    TempRegister();
+    TempRegister() : folderPath_(dir_.path()) {
+        if (!dir_.isValid())
+            QTest::qFail("no temporary folder", __FILE__, __LINE__);
+    }
 
     const QString& folder() const { return folderPath_; }
     store::Paths paths() const { return store::Paths(folderPath_); }
 
-    QString programFile(QStringView name) const;
-    QString yearFile(int year, QStringView name) const;
+    QString programFile(QStringView name) const { return folderPath_ + u'/' + name; }
+    QString yearFile(int year, QStringView name) const {
+        return folderPath_ + u'/' + QString::number(year) + u'/' + name;
+    }
     // Creates the year's folder (if missing) and returns its path.
-    QString makeYear(int year) const;
+    QString makeYear(int year) const {
+        const QString path = folderPath_ + u'/' + QString::number(year);
+        QDir().mkpath(path);
+        return path;
+    }
 
-    // Writes a whole file.
-    void write(const QString& path, const QByteArray& bytes) const;
+    // Writes a whole file, and the folders it lies in.
+    void write(const QString& path, const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
+    }
     template <typename R>
     void writeRecords(const QString& path, const std::vector<R>& records) const {
         QByteArray bytes;
@@ -35,7 +54,10 @@ public:
         write(path, bytes);
     }
     // The file's bytes; an empty array when it does not exist.
-    QByteArray read(const QString& path) const;
+    QByteArray read(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     QByteArray readYear(int year, QStringView name) const { return read(yearFile(year, name)); }
     QByteArray readProgram(QStringView name) const { return read(programFile(name)); }
     // The year's Velmar.dat, and Setup.dat.
@@ -45,18 +67,29 @@ public:
     void writeSetup(const store::SetupRekord& setup) const {
         writeRecords(programFile(u"Setup.dat"), std::vector{setup});
     }
-    static bool exists(const QString& path);
+    static bool exists(const QString& path) { return QFileInfo::exists(path); }
 
 private:
     QTemporaryDir dir_;
     QString folderPath_;
 };
 
-// Bytes from hex text; blanks are ignored ("FF FF 0F 00").
-QByteArray fromHex(const char* hex);
+// Bytes from hex text; blanks and line breaks are ignored ("FF FF 0F 00").
+inline QByteArray fromHex(const char* hex) {
+    return QByteArray::fromHex(QByteArray(hex).replace(' ', "").replace('\n', ""));
+}
 
 // A letter with the fields a test usually sets.
-store::LevelRekord letter(QDate date, bool incoming, qint16 serial,
-                          const QString& correspondent = {}, int year = 0);
+inline store::LevelRekord letter(QDate date, bool incoming, qint16 serial,
+                                 const QString& correspondent = {}, int year = 0) {
+    store::LevelRekord r;
+    r.Datum = store::oleFromDate(date);
+    r.Bejovo = store::flag(incoming);
+    r.Elotag = incoming ? QStringLiteral("B/") : QStringLiteral("K/");
+    r.Sorszam = serial;
+    r.Evszam = u'/' + QString::number(year ? year : date.year());
+    r.KitolKinek = correspondent;
+    return r;
+}
 
 }  // namespace testing

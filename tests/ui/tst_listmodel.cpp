@@ -47,6 +47,9 @@ private slots:
         m->sortByColumn(1);
         QCOMPARE(column(*m, 0), tags);
         QCOMPARE(m->sortColumn(), 1);
+        QCOMPARE(
+            m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+            Qt::AlignRight);
     }
 
     void hungarianCollation() {
@@ -59,13 +62,10 @@ private slots:
     // Padded numbers and dates sort by character code, which must give the collation's order.
     void plainCellsSortAsTheCollationDoes() {
         QRandomGenerator random(11);
-        QList<QStringList> rows;
-        const QString alphabet = QStringLiteral(" 0123456789.-/");
-        for (int i = 0; i < 2000; ++i) {
-            QString cell;
+        QList<QStringList> rows(2000, QStringList{QString()});
+        for (QStringList& row : rows) {
             for (int n = random.bounded(0, 7); n > 0; --n)
-                cell += alphabet[random.bounded(int(alphabet.size()))];
-            rows << QStringList{cell};
+                row[0] += QStringLiteral(" 0123456789.-/").at(random.bounded(14));
         }
         QObject parent;
         auto* m = model(rows, &parent);
@@ -96,23 +96,6 @@ private slots:
         QCOMPARE(clicked, 0);
         view.selectLastRow();
         QCOMPARE(clicked, 2);
-    }
-
-    void cellsAreFormattedOnDemand() {
-        QObject parent;
-        ui::ListModel m({{QStringLiteral("n"), 600, true}}, &parent);
-        int calls = 0;
-        m.setRows(100000, [&](int row, int) {
-            ++calls;
-            return QString::number(row);
-        });
-        QCOMPARE(calls, 0);
-        QCOMPARE(m.rowCount(), 100000);
-        QCOMPARE(m.text(99999, 0), "99999");
-        QCOMPARE(
-            m.data(m.index(5, 0), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
-            Qt::AlignRight);
-        QCOMPARE(m.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "n");
     }
 };
 

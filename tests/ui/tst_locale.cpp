@@ -1,4 +1,6 @@
-// Hungarian conventions: dates, numbers read from texts, rounding, grouping, colours.
+// Hungarian conventions: numbers read from texts, rounding, and the file dialog filters.
+// Dates, upper-casing, grouped thousands and stored colours are checked where they show: in
+// the list cells, the name comparisons, the printed total and the settings.
 
 #include <QTest>
 
@@ -9,20 +11,6 @@ class LocaleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void shortDates() {
-        QCOMPARE(ui::shortDate(QDate(2012, 10, 15)), QStringLiteral("2012.10.15."));
-        QCOMPARE(ui::shortDate(QDate(812, 1, 2)), QStringLiteral("0812.01.02."));
-        QCOMPARE(ui::shortDate(QDate()), QString());
-        QCOMPARE(ui::shortDate(41197.9), QStringLiteral("2012.10.15."));
-    }
-
-    void upperCasing() {
-        QCOMPARE(ui::upper(QStringLiteral("árvíztűrő tükörfúrógép")),
-                 QStringLiteral("ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP"));
-        QVERIFY(ui::sameName(QStringLiteral(" kovács kft. "), QStringLiteral("KOVÁCS KFT.")));
-        QVERIFY(!ui::sameName(QStringLiteral("Kovács  Kft."), QStringLiteral("Kovács Kft.")));
-    }
-
     // The four readings of a typed number: the leading number's value (0 when there is
     // none), whether there is one, the whole number the text is, and whether the user wrote a
     // number (decimal comma allowed).
@@ -75,17 +63,6 @@ private slots:
         QCOMPARE(ui::toInt16(-32768), std::optional<qint16>(-32768));
         QCOMPARE(ui::toInt32(2147483648.0), std::nullopt);
         QCOMPARE(ui::toInt32(-12.5), std::optional<qint32>(-12));
-    }
-
-    void groupedThousandsAndColours() {
-        QCOMPARE(ui::groupedNumber(999), QStringLiteral("999"));
-        QCOMPARE(ui::groupedNumber(1234), QStringLiteral("1 234"));
-        QCOMPARE(ui::groupedNumber(1234567), QStringLiteral("1 234 567"));
-        QCOMPARE(ui::groupedNumber(-32768), QStringLiteral("-32 768"));
-        // Stored colours are 0x00BBGGRR.
-        QCOMPARE(ui::colorFromStored(0x00C00000), QColor(0, 0, 0xC0));
-        QCOMPARE(ui::colorFromStored(255), QColor(Qt::red));
-        QCOMPARE(ui::storedFromColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
     }
 
     void fileDialogFilters() {

@@ -1,21 +1,16 @@
-// The Qt print surface: millimetres to device pixels, text by its top-left corner, the
-// preview, and a real PDF of a printed letter list.
+// The Qt print surface: millimetres to device pixels, text by its top-left corner, and a
+// real PDF of a printed letter list.
 //
 // With VELMAROK_SAMPLE_PDF set, the 40-row list is also written to that path;
 // tools/print_sample.sh renders it into docs/print-page.png.
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "print/letterlistprint.h"
 #include "tools/demoregister.h"
@@ -66,28 +61,6 @@ private slots:
                  qPrintable(QString::number(inked.top())));
         QVERIFY2(inked.left() >= 400 && inked.left() < 404,
                  qPrintable(QString::number(inked.left())));
-    }
-
-    void endShowsThePreview() {
-        ui::QtPrinter printer;
-        std::unique_ptr<ui::PrintSurface> surface = printer.begin(nullptr, QStringLiteral("Lista"));
-        layDownList(*surface, 40);
-        int pages = 0;
-        QPageLayout::Orientation orientation = QPageLayout::Portrait;
-        QTimer::singleShot(0, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (auto* preview = qobject_cast<QPrintPreviewDialog*>(top)) {
-                    if (auto* view = preview->findChild<QPrintPreviewWidget*>())
-                        pages = view->pageCount();
-                    orientation = preview->printer()->pageLayout().orientation();
-                }
-                if (auto* dialog = qobject_cast<QDialog*>(top))
-                    dialog->reject();  // closing the preview without printing is no failure
-            }
-        });
-        QVERIFY(surface->end());
-        QCOMPARE(pages, 2);
-        QCOMPARE(orientation, QPageLayout::Landscape);
     }
 
     void fortyRowsToPdf() {

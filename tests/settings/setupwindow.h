@@ -23,11 +23,9 @@ public:
     }
 };
 
-struct SetupWindow {
-    TestPlatform test;
-    TempRegister files;
+struct SetupWindow : WindowAccess<settings::frmSetup> {
     FakeMainWindow main;
-    std::unique_ptr<settings::frmSetup> window;
+    ~SetupWindow() { window.reset(); }  // the window goes before the main window it links to
 
     // Builds (and so loads) the window; the program search walks only the temporary folder
     // unless `places` says otherwise.
@@ -40,15 +38,6 @@ struct SetupWindow {
                                                       std::move(places));
         return *window;
     }
-    template <typename T>
-    T* find(const QString& name) const {
-        return control<T>(window.get(), name);
-    }
-    QString text(const QString& name) const { return textOf(window.get(), name); }
-    void setText(const QString& name, const QString& text) const {
-        setTextOf(window.get(), name, text);
-    }
-    void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
     QByteArray file(QStringView name) const { return files.read(files.programFile(name)); }
 };
 

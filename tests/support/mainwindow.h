@@ -20,7 +20,7 @@
 #include "ui/reportview.h"
 
 // Building the main window in a test: a fresh temporary program folder, the test platform,
-// controls found by objectName and lists read through their models. See tests/README.md.
+// controls found by objectName and lists read through their models. See docs/testing.md.
 // The widget headers are included here for the tests that reach those controls.
 namespace testing {
 
@@ -86,17 +86,13 @@ inline void setTextOf(const QObject* root, const QString& name, const QString& t
         QTest::qFail(qPrintable(name + " takes no text"), __FILE__, __LINE__);
 }
 
-struct MainWindow {
+// Shorthands on a window under test, kept in `window`: find a control, read or type its
+// text, press a button.
+template <typename Window>
+struct WindowAccess {
     TestPlatform test;
     TempRegister files;
-    std::unique_ptr<reg::Velmar> window;
-
-    // Creates the window on the temporary folder and runs its start-up.
-    reg::Velmar& start() {
-        window = std::make_unique<reg::Velmar>(test.platform, files.paths());
-        window->start();
-        return *window;
-    }
+    std::unique_ptr<Window> window;
 
     template <typename T>
     T* find(const QString& name) const {
@@ -107,6 +103,15 @@ struct MainWindow {
         setTextOf(window.get(), name, text);
     }
     void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
+};
+
+struct MainWindow : WindowAccess<reg::Velmar> {
+    // Creates the window on the temporary folder and runs its start-up.
+    reg::Velmar& start() {
+        window = std::make_unique<reg::Velmar>(test.platform, files.paths());
+        window->start();
+        return *window;
+    }
     void trigger(const QString& menu) const { action(window.get(), menu)->trigger(); }
 };
 

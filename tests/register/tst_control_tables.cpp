@@ -2,10 +2,8 @@
 // caption, tooltip, length limit, caption label and state when the window opens, the columns
 // of every list, and the access key that the main window's menu bar shares with a button.
 
-#include <QAbstractButton>
+#include <QHash>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -109,18 +107,9 @@ class ControlTablesTest : public QObject {
 
     MainWindow main;
     SetupWindow setup;
-    TestPlatform test;
-    TempRegister files;
     std::unique_ptr<groups::frmCsoportok> groupWindow;
     std::unique_ptr<about::frmAbout> aboutBox;
-
-    QWidget* window(const QString& name) {
-        if (name == "Velmar")
-            return main.window.get();
-        if (name == "frmSetup")
-            return setup.window.get();
-        return name == "frmCsoportok" ? static_cast<QWidget*>(groupWindow.get()) : aboutBox.get();
-    }
+    QHash<QString, QWidget*> windows;  // by their names in the table
 
 private slots:
     void initTestCase() {
@@ -134,8 +123,13 @@ private slots:
         stored.AutUgyfelszam = -1;
         store::writeFirstRecord(setup.files.programFile(u"Setup.dat"), stored);
         setup.open();
-        groupWindow = std::make_unique<groups::frmCsoportok>(test.platform, files.paths());
-        aboutBox = std::make_unique<about::frmAbout>(test.platform);
+        groupWindow =
+            std::make_unique<groups::frmCsoportok>(main.test.platform, main.files.paths());
+        aboutBox = std::make_unique<about::frmAbout>(main.test.platform);
+        windows = {{"Velmar", main.window.get()},
+                   {"frmSetup", setup.window.get()},
+                   {"frmCsoportok", groupWindow.get()},
+                   {"frmAbout", aboutBox.get()}};
     }
 
     void controls_data() {
@@ -165,7 +159,7 @@ private slots:
         QFETCH(QString, windowName);
         QFETCH(QString, name);
         QFETCH(QStringList, fields);
-        QWidget* root = window(windowName);
+        QWidget* root = windows.value(windowName);
         QObject* found = name == windowName ? root : root->findChild<QObject*>(name);
         QVERIFY(found);
         QVERIFY2(found->inherits(qPrintable(fields[0])), found->metaObject()->className());
@@ -182,10 +176,9 @@ private slots:
                                .arg(column.rightAligned ? "R" : "");
             }
         }
-        if (auto* tabs = qobject_cast<QTabWidget*>(found)) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(found))
             for (int t = 0; t < tabs->count(); ++t)
                 caption += (t ? ";" : "") + tabs->tabText(t);
-        }
         if (!found->inherits("ui::LinkLabel"))  // the maker's contacts are our own
             QCOMPARE(caption, fields[1]);
         if (auto* a = qobject_cast<QAction*>(found)) {

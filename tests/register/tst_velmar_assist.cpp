@@ -1,6 +1,5 @@
-// The entry fields' help in the main window: Enter walking, pick lists, the subject limit,
-// the serial box, client numbers on focus and F2, and Enter in "Keresendő dátum:". What the
-// help computes is tested in tst_register_rules.cpp; here each help is shown once.
+// The entry fields' help in the main window, each shown once; what the help computes is
+// tested in tst_register_rules.cpp.
 
 #include <QApplication>
 
@@ -92,9 +91,9 @@ private slots:
         QCOMPARE(serial->text(), "12");
     }
 
-    // A number of another client is refused, then the next number is proposed; the proposal
-    // writes nothing.
-    void clientNumberCheckedAndProposedOnFocus() {
+    // On focus a number of another client is refused, then the next number is proposed; the
+    // proposal writes nothing. F2 sets the next number.
+    void clientNumberOnFocusAndF2() {
         w.find<QLineEdit>("txtKitolKinek")->setFocus(Qt::TabFocusReason);
         w.setText("txtKitolKinek", "Új Kft.");
         w.setText("txtUgyfelszam", "1200");
@@ -105,9 +104,6 @@ private slots:
                  "ügyfélszámot.");
         QCOMPARE(w.text("txtUgyfelszam"), "1042");
         QCOMPARE(w.files.readProgram(u"UszNum.dat"), fromHex("11040000"));
-    }
-
-    void f2SetsTheNextClientNumber() {
         w.test.dialogs.answerInput(QStringLiteral("2000"));
         QTest::keyClick(w.find<QLineEdit>("txtUgyfelszam"), Qt::Key_F2);
         QCOMPARE(w.test.dialogs.inputs.value(0).title, "Új következő sorszám megadása !");
@@ -115,35 +111,27 @@ private slots:
         QCOMPARE(w.text("txtUgyfelszam"), "2000");
     }
 
-    void enterInSearchDateChangesTheYear_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QDate>("picker");
-        QTest::addColumn<QString>("listed");  // the date of ListView1's only row
-        QTest::addColumn<bool>("message");    // "Keresés..."
-        QTest::newRow("2011.05.03") << "2011.05.03" << QDate(2011, 1, 1) << "2011.05.03." << false;
-        QTest::newRow("2035 without folder")
-            << "2035" << QDate(2035, 1, 1) << "2024.06.14." << true;
-    }
-
+    // Enter moves the picker to the first day of the year typed and lists what the date typed
+    // finds; a year without folder is reported ("Keresés...") and the list keeps 2024's letter.
     void enterInSearchDateChangesTheYear() {
-        QFETCH(QString, typed);
-        QFETCH(QDate, picker);
-        QFETCH(QString, listed);
-        QFETCH(bool, message);
-        MainWindow other;  // a window of its own: the year changes
-        other.files.writeLetters(
-            2011, {letter(QDate(2011, 5, 3), true, 1), letter(QDate(2011, 6, 1), false, 1)});
-        other.files.writeLetters(2024, {letter(QDate(2024, 6, 14), true, 1)});
-        other.start();
-        other.setText("txtDatum", typed);
-        if (message)
-            other.test.dialogs.answerMessage(ui::Answer::Ok);
-        QTest::keyClick(other.find<QLineEdit>("txtDatum"), Qt::Key_Return);
-        QCOMPARE(other.find<QDateTimeEdit>("DTPicker1")->date(), picker);
-        QCOMPARE(other.window->state().munkaEv, picker.year());
-        QCOMPARE(rowCount(other.window.get(), "ListView1"), 1);
-        QCOMPARE(cell(other.window.get(), "ListView1", 0, 0), listed);
-        QCOMPARE(other.test.dialogs.messages.size(), int(message));
+        for (const auto& [typed, year, listed, message] :
+             {std::tuple{"2011.05.03", 2011, "2011.05.03.", false},
+              std::tuple{"2035", 2035, "2024.06.14.", true}}) {
+            MainWindow other;  // a window of its own: the year changes
+            other.files.writeLetters(
+                2011, {letter(QDate(2011, 5, 3), true, 1), letter(QDate(2011, 6, 1), false, 1)});
+            other.files.writeLetters(2024, {letter(QDate(2024, 6, 14), true, 1)});
+            other.start();
+            other.setText("txtDatum", typed);
+            if (message)
+                other.test.dialogs.answerMessage(ui::Answer::Ok);
+            QTest::keyClick(other.find<QLineEdit>("txtDatum"), Qt::Key_Return);
+            QCOMPARE(other.find<QDateTimeEdit>("DTPicker1")->date(), QDate(year, 1, 1));
+            QCOMPARE(other.window->state().munkaEv, year);
+            QCOMPARE(rowCount(other.window.get(), "ListView1"), 1);
+            QCOMPARE(cell(other.window.get(), "ListView1", 0, 0), listed);
+            QCOMPARE(other.test.dialogs.messages.size(), int(message));
+        }
     }
 };
 

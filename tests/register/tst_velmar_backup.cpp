@@ -1,6 +1,5 @@
 // The "Mentés" menu and the exit of the main window: backup now, restore, exit with backup.
 
-#include "store/recordfile.h"
 #include "support/mainwindow.h"
 
 using namespace testing;
@@ -37,13 +36,6 @@ Year layDown(const TempRegister& files, int letters, int backup) {
         files.write(files.yearFile(2024, u"Mentés.dat"), year.backup);
     }
     return year;
-}
-
-QByteArray velmar(const MainWindow& w) {
-    return w.files.readYear(2024, u"Velmar.dat");
-}
-QByteArray mentes(const MainWindow& w) {
-    return w.files.readYear(2024, u"Mentés.dat");
 }
 
 // A menu item, the box it shows and what becomes of the backup.
@@ -97,14 +89,14 @@ private slots:
                                               : ui::Answer::Ok);
         w.trigger(c.menu);
 
-        const ui::Message box = question ? ui::Message{c.title, c.text, ui::Buttons::YesNo,
-                                                       ui::Answer::Yes, ui::Icon::Question}
-                                         : ui::Message{c.title, c.text, ui::Buttons::Ok,
-                                                       ui::Answer::Ok, ui::Icon::Exclamation};
+        const ui::Message box{c.title, c.text, question ? ui::Buttons::YesNo : ui::Buttons::Ok,
+                              question ? ui::Answer::Yes : ui::Answer::Ok,
+                              question ? ui::Icon::Question : ui::Icon::Exclamation};
         QCOMPARE(w.test.dialogs.messages, QList{box});
         // Whole records only are backed up; the letter file is not touched.
-        QCOMPARE(mentes(w), c.backedUp ? year.letters : year.backup);
-        QCOMPARE(velmar(w), c.letters >= 0 ? year.letters + kTail : QByteArray());
+        QCOMPARE(w.files.readYear(2024, u"Mentés.dat"), c.backedUp ? year.letters : year.backup);
+        QCOMPARE(w.files.readYear(2024, u"Velmar.dat"),
+                 c.letters >= 0 ? year.letters + kTail : QByteArray());
         QCOMPARE(w.window->isVisible(), !c.yes);  // only the exit is asked Yes here
     }
 
@@ -123,7 +115,7 @@ private slots:
         w.trigger("mnuBetoltes");
 
         QVERIFY(w.test.dialogs.messages.first().text.contains(" 4 adatsort"));
-        QCOMPARE(velmar(w), year.backup);
+        QCOMPARE(w.files.readYear(2024, u"Velmar.dat"), year.backup);
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 4);
         QCOMPARE(w.find<ui::ReportView>("ListView1")->listModel()->sortColumn(), 0);
         QCOMPARE(selectedRow(w.window.get(), "ListView1"), 3);
@@ -141,7 +133,7 @@ private slots:
         w.trigger("mnuMentMost");
         QCOMPARE(w.test.dialogs.messages.first().title, "! HIBA !");
         QCOMPARE(w.test.dialogs.messages.first().icon, ui::Icon::Critical);
-        QCOMPARE(velmar(w), year.letters + kTail);
+        QCOMPARE(w.files.readYear(2024, u"Velmar.dat"), year.letters + kTail);
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"xxx.dat")));
     }
 };

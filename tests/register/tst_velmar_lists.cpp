@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "store/recordfile.h"
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
 
@@ -84,37 +83,31 @@ private slots:
         QCOMPARE(combo->itemText(2), "Új");
     }
 
-    void listOrderAfterReload_data() {
-        QTest::addColumn<int>("rendezes");
-        QTest::addColumn<QStringList>("allIncoming");
-        QTest::addColumn<QStringList>("allOutgoing");
-        QTest::addColumn<int>("selectedAllRow");
-        QTest::newRow("ascending") << 0 << QStringList{"   1", "   2", "  10", " ", " "}
-                                   << QStringList{" ", " ", " ", "   1", "   5"} << 4;
-        QTest::newRow("descending") << 1 << QStringList{" ", " ", "  10", "   2", "   1"}
-                                    << QStringList{"   5", "   1", " ", " ", " "} << 0;
-    }
+    // Ascending and descending (Rendezes 0 and 1): the incoming and outgoing serials of the
+    // all-letters list and its selected row; the other two lists are ascending either way.
     void listOrderAfterReload() {
-        QFETCH(int, rendezes);
-        QFETCH(QStringList, allIncoming);
-        QFETCH(QStringList, allOutgoing);
-        QFETCH(int, selectedAllRow);
-        MainWindow w;
-        store::SetupRekord setup;
-        setup.Rendezes = qint16(rendezes);
-        w.files.writeSetup(setup);
-        w.files.writeLetters(2024, mixedYear());
-        w.start();
-        const QObject* root = w.window.get();
-        QCOMPARE(column(root, "ListView4", 2), (QStringList{"   1", "   2", "  10"}));
-        QCOMPARE(column(root, "ListView5", 2), (QStringList{"   1", "   5"}));
-        QCOMPARE(column(root, "ListView1", 2), allIncoming);
-        QCOMPARE(column(root, "ListView1", 5), allOutgoing);
-        QCOMPARE(selectedRow(root, "ListView4"), 2);
-        QCOMPARE(selectedRow(root, "ListView5"), 1);
-        QCOMPARE(selectedRow(root, "ListView1"), selectedAllRow);
-        // The entry fields show the selected row of the all-letters list: outgoing number 5.
-        QCOMPARE(w.text("txtKitolKinek") + w.text("txtSorszam2"), "Öt Kft.5");
+        const std::tuple<QStringList, QStringList, int> orders[] = {
+            {{"   1", "   2", "  10", " ", " "}, {" ", " ", " ", "   1", "   5"}, 4},
+            {{" ", " ", "  10", "   2", "   1"}, {"   5", "   1", " ", " ", " "}, 0}};
+        for (qint16 rendezes : {0, 1}) {
+            const auto& [allIncoming, allOutgoing, selectedAllRow] = orders[rendezes];
+            MainWindow w;
+            store::SetupRekord setup;
+            setup.Rendezes = rendezes;
+            w.files.writeSetup(setup);
+            w.files.writeLetters(2024, mixedYear());
+            w.start();
+            const QObject* root = w.window.get();
+            QCOMPARE(column(root, "ListView4", 2), (QStringList{"   1", "   2", "  10"}));
+            QCOMPARE(column(root, "ListView5", 2), (QStringList{"   1", "   5"}));
+            QCOMPARE(column(root, "ListView1", 2), allIncoming);
+            QCOMPARE(column(root, "ListView1", 5), allOutgoing);
+            QCOMPARE(selectedRow(root, "ListView4"), 2);
+            QCOMPARE(selectedRow(root, "ListView5"), 1);
+            QCOMPARE(selectedRow(root, "ListView1"), selectedAllRow);
+            // The entry fields show the selected row of ListView1: outgoing number 5.
+            QCOMPARE(w.text("txtKitolKinek") + w.text("txtSorszam2"), "Öt Kft.5");
+        }
     }
 
     void cellsOfIncomingAndOutgoingRows() {
@@ -143,27 +136,23 @@ private slots:
         QCOMPARE(cell(root, "ListView5", 0, 8), "    2");
     }
 
-    void blankSerial_data() {
-        QTest::addColumn<QTime>("now");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<QString>("serialBox");
-        // The picker holds today at midnight: before 10:30, but not before midnight itself.
-        QTest::newRow("picker before now") << QTime(10, 30) << " " << QString();
-        QTest::newRow("picker not before now") << QTime(0, 0) << "8224" << QString("8224");
-    }
+    // A blank serial shows as " " in the list, and leaves the serial box empty, when the
+    // picker (today at midnight) is before the clock: at 10:30, but not at midnight itself.
     void blankSerial() {
-        QFETCH(QTime, now);
-        QFETCH(QString, cell);
-        QFETCH(QString, serialBox);
-        MainWindow w;
-        w.test.clock.value = QDateTime(kToday, now);
-        w.files.writeLetters(2024, {letter(kToday, true, store::kBlankSerial, "Régi")});
-        w.start();
-        QCOMPARE(testing::cell(w.window.get(), "ListView4", 0, 2), cell);
-        QCOMPARE(w.text("txtSorszam2"), serialBox);
+        for (const auto& [now, shown, serialBox] :
+             {std::tuple{QTime(10, 30), " ", ""}, std::tuple{QTime(0, 0), "8224", "8224"}}) {
+            MainWindow w;
+            w.test.clock.value = QDateTime(kToday, now);
+            w.files.writeLetters(2024, {letter(kToday, true, store::kBlankSerial, "Régi")});
+            w.start();
+            QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), shown);
+            QCOMPARE(w.text("txtSorszam2"), serialBox);
+        }
     }
 
-    void clickingARowFillsTheEntryFields() {
+    // A click fills the entry fields; a double click opens the letter's stored document; the
+    // picker's year must have a folder.
+    void selectingARow() {
         MainWindow w;
         w.files.writeRecords<store::CsoportRekord>(w.files.programFile(u"Csoportok.dat"),
                                                    {{"Pénzügy", "P"}, {"Adó", "A"}});
@@ -175,6 +164,9 @@ private slots:
         first.Ugyintezo = "Nagy Éva";
         first.Melleklet = "scan1.pdf";
         w.files.writeLetters(2024, {first, letter(QDate(2024, 5, 2), false, 9, "Más")});
+        w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"),
+                             std::vector<store::IratRekord>{
+                                 {"\"valasz 12.doc\"", "\"/home/iroda/Levelek/valasz 12.doc\""}});
         w.start();
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
@@ -192,32 +184,9 @@ private slots:
         QCOMPARE(w.window->state().aktMelleklet, "scan1.pdf");
         QVERIFY(checked(w, "Option1_0"));
         QVERIFY(enabled(w, "cmdModosit") && enabled(w, "cmdTorles"));
-    }
 
-    void selectingWhenThePickerYearHasNoFolder() {
-        MainWindow w;
-        w.files.writeLetters(2024, mixedYear());
-        w.start();
-        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2013, 1, 2));
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.find<ui::ReportView>("ListView1")->selectRow(0);
-        const ui::Message noYear{
-            "Keresés...", "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!",
-            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
-        QCOMPARE(w.test.dialogs.messages, QList{noYear});
-        QVERIFY(!TempRegister::exists(w.files.yearFile(2013, u"")));
-    }
-
-    void doubleClickOpensTheStoredDocument() {
-        MainWindow w;
-        w.files.writeLetters(
-            2024, {letter(QDate(2024, 1, 5), true, 1), letter(QDate(2024, 1, 6), true, 2)});
-        w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"),
-                             std::vector<store::IratRekord>{
-                                 {"\"valasz 12.doc\"", "\"/home/iroda/Levelek/valasz 12.doc\""}});
-        w.start();
-        auto* view = w.find<ui::ReportView>("ListView1");
         // Letter 2 has no document record: nothing opens.
+        auto* view = w.find<ui::ReportView>("ListView1");
         view->selectRow(1);
         emit view->itemDoubleClicked(1);
         QVERIFY(w.test.shell.documents.isEmpty());
@@ -225,7 +194,6 @@ private slots:
         emit view->itemDoubleClicked(0);
         QCOMPARE(w.test.shell.documents, QStringList{"/home/iroda/Levelek/valasz 12.doc"});
         QCOMPARE(w.window->state().aktIratNev, "\"valasz 12.doc\"");
-
         // A document that does not open is reported, and the settings window opens for the
         // program paths.
         w.test.shell.succeed = false;
@@ -234,6 +202,16 @@ private slots:
         emit view->itemDoubleClicked(0);
         QCOMPARE(w.test.dialogs.messages.value(0).title, "HIBA");
         QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
+
+        // Selecting while the picker shows a year without folder is reported, and creates none.
+        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2013, 1, 2));
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        view->selectRow(1);
+        const ui::Message noYear{
+            "Keresés...", "A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!",
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
+        QCOMPARE(w.test.dialogs.messages.value(1), noYear);
+        QVERIFY(!TempRegister::exists(w.files.yearFile(2013, u"")));
     }
 
     // The hidden counter boxes are stored by a double click on "Levél tárgya:", rounded

@@ -48,43 +48,39 @@ class VelmarOutputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // An empty list exports the header alone; a backslash in the name separates folders, as
-    // it did on Windows.
-    void exportOfAnEmptyList() {
-        MainWindow w;
-        QDir().mkpath(w.files.makeYear(2024) + "/ki");
-        w.start();
-        w.test.dialogs.answerInput(QStringLiteral("ki\\lista"));
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
-        w.trigger("mnuExcel");
-        const QString path = w.files.folder() + "/2024/ki/lista.csv";
-        QCOMPARE(w.files.read(path), kHeaderLine);
-        const ui::Message told{" Excel fájl megnyitása ",
-                               "Excel fájl útvonala:\r\n" + path + "\r\n", ui::Buttons::Ok,
-                               ui::Answer::Ok, ui::Icon::Exclamation};
-        QCOMPARE(w.test.dialogs.messages, QList{told});
-    }
-
     // The lines follow the list: as reloaded (incoming by serial, the blank serial's " "
-    // first, then outgoing), then sorted by "Kitől/Kinek". The long registration number
-    // loses its end; a ";" in a text stays. A cancelled box, an empty name and a year
-    // without folder write nothing.
+    // first, then outgoing), then sorted by "Kitől/Kinek"; a list a search left empty exports
+    // the header alone. The long registration number loses its end; a ";" in a text stays; a
+    // backslash in the name separates folders, as it did on Windows. A cancelled box, an
+    // empty name and a year without folder write nothing.
     void exportFollowsTheList() {
         MainWindow w;
         w.files.writeLetters(2024, threeLetters());
+        QDir().mkpath(w.files.makeYear(2024) + "/ki");
         w.start();
         const QByteArray bodo = dataLine("2024.03.03.", "AB//2024", "Bod\xF3 Zrt.", "", "");
         const QByteArray zala = dataLine("2024.03.01.", "AB/12345/2024/1234567", "Zala Kft.",
                                          "Kiss Anna", "Sz\xE1mla; 2. r\xE9sz");
         const QByteArray adam = dataLine("2024.03.02.", "K/7/2024", "\xC1\x64\xE1m Bt.", "", "");
-        for (const char* name : {"lista", "nevsor"}) {
+        for (const char* name : {"ki\\lista", "nevsor"}) {
             w.test.dialogs.answerInput(QString(name));
             w.test.dialogs.answerMessage(ui::Answer::Ok);
             w.trigger("mnuExcel");
             emit w.find<ui::ReportView>("ListView1")->headerClicked(7);
         }
-        QCOMPARE(w.files.readYear(2024, u"lista.csv"), kHeaderLine + bodo + zala + adam);
+        const QString path = w.files.folder() + "/2024/ki/lista.csv";
+        QCOMPARE(w.files.read(path), kHeaderLine + bodo + zala + adam);
         QCOMPARE(w.files.readYear(2024, u"nevsor.csv"), kHeaderLine + adam + bodo + zala);
+        const ui::Message told{" Excel fájl megnyitása ",
+                               "Excel fájl útvonala:\r\n" + path + "\r\n", ui::Buttons::Ok,
+                               ui::Answer::Ok, ui::Icon::Exclamation};
+        QCOMPARE(w.test.dialogs.messages.value(0), told);
+        w.setText("txtKitolKinek", "Nincs ilyen");
+        w.click("Command1_2");
+        w.test.dialogs.answerInput(QStringLiteral("ures"));
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.trigger("mnuExcel");
+        QCOMPARE(w.files.readYear(2024, u"ures.csv"), kHeaderLine);
 
         w.test.dialogs.answerInput(std::nullopt);
         w.test.dialogs.answerInput(QString());
@@ -94,10 +90,10 @@ private slots:
         w.test.dialogs.answerInput(QStringLiteral("l"));
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.trigger("mnuExcel");
-        QCOMPARE(w.test.dialogs.messages.size(), 3);
+        QCOMPARE(w.test.dialogs.messages.size(), 4);
         QCOMPARE(w.test.dialogs.messages.last().title, "! HIBA !");
         QCOMPARE(QDir(w.files.makeYear(2024)).entryList(QDir::Files),
-                 (QStringList{"lista.csv", "nevsor.csv", "Velmar.dat"}));
+                 (QStringList{"nevsor.csv", "ures.csv", "Velmar.dat"}));
         QVERIFY(!TempRegister::exists(w.files.yearFile(2031, u"")));
     }
 

@@ -15,6 +15,22 @@ const QByteArray kAlfa = client("Alfa", "E9 03 00 00");
 const QByteArray kBeta = client("B\xE9ta", "EA 03 00 00");
 const QByteArray kOri = client("\xD5ri Bt.", "EB 03 00 00");
 
+void openWith(SetupWindow& s, const QByteArray& clients) {
+    s.files.write(s.files.programFile(u"Ugyfelek.dat"), clients);
+    s.open();
+}
+
+// Every message shown so far as "title|text".
+QStringList messages(const SetupWindow& s) {
+    QStringList shown;
+    for (const ui::Message& m : s.test.dialogs.messages)
+        shown << m.title + u'|' + m.text;
+    return shown;
+}
+
+const QString kAddQuestion =
+    " Rögzítés az adatállományban !|Biztos JÓK az adatok ?\n\rMehet a rögzítés ?";
+
 }  // namespace
 
 class ClientListTest : public QObject {
@@ -28,8 +44,7 @@ private slots:
         s.setText("txtKitolKinek", "  Alfa  ");
         s.test.dialogs.answerMessage(ui::Answer::Yes);
         s.click("cmdFelvesz");
-        QCOMPARE(s.test.dialogs.messages[0].title, " Rögzítés az adatállományban !");
-        QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a rögzítés ?");
+        QCOMPARE(messages(s), QStringList{kAddQuestion});
         // Counter 0: the number offered is 1; the counter then jumps to 1000.
         QCOMPARE(number->text(), "1");
         QCOMPARE(s.file(u"Ugyfelek.dat"), client("Alfa", "01 00 00 00"));
@@ -46,55 +61,38 @@ private slots:
         QCOMPARE(cell(s.window.get(), "ListView2", 1, 2), "2");
     }
 
-    void addWritesNothing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("boxAfter");
-        auto row = [](const char* name, const char* typedName, const char* number,
-                      const char* title, const char* text, const char* boxAfter) {
-            QTest::newRow(name) << QString(typedName) << QString(number) << QString(title)
-                                << QString(text) << QString(boxAfter);
-        };
-        row("number already taken", "Gamma", " 1002", "FIGYELEM!",
-            "A megadott ügyfélszám már szerepel az adatbázisban!\r\nAdjon meg új ügyfélszámot.",
-            "");
-        row("name of blanks", "   ", "", "HIBA", "Nincs megadva ügyfél név!", "");
-        row("number with letters", "Gamma", "12abc", "HIBA",
-            "Az ügyfélszám nem érvényes egész szám!\r\nAdjon meg új ügyfélszámot.", "12abc");
-    }
-
+    // Refused in turn: a number already taken (the box is emptied for a new one), a name of
+    // blanks (refused before the question) and a number with letters. Nothing is written.
     void addWritesNothing() {
-        QFETCH(QString, name);
-        QFETCH(QString, number);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        QFETCH(QString, boxAfter);
         SetupWindow s;
-        s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
         s.files.write(s.files.programFile(u"UszNum.dat"), fromHex("EB 03 00 00"));
-        s.open();
-        s.setText("txtKitolKinek", name);
-        s.setText("txtUgyfelszam", number);
-        const bool asked = !name.trimmed().isEmpty();
-        if (asked)
-            s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.test.dialogs.answerMessage(ui::Answer::Ok);
-        s.click("cmdFelvesz");
-
-        QCOMPARE(s.test.dialogs.messages.size(), asked ? 2 : 1);
-        QCOMPARE(s.test.dialogs.messages.last().title, title);
-        QCOMPARE(s.test.dialogs.messages.last().text, text);
-        QCOMPARE(s.text("txtUgyfelszam"), boxAfter);
+        openWith(s, kAlfa + kBeta + kOri);
+        const QList<std::pair<QString, QString>> typed = {
+            {"Gamma", " 1002"}, {"   ", ""}, {"Gamma", "12abc"}};
+        QStringList boxes;
+        for (const auto& [name, number] : typed) {
+            s.setText("txtKitolKinek", name);
+            s.setText("txtUgyfelszam", number);
+            if (!name.trimmed().isEmpty())
+                s.test.dialogs.answerMessage(ui::Answer::Yes);
+            s.test.dialogs.answerMessage(ui::Answer::Ok);
+            s.click("cmdFelvesz");
+            boxes << s.text("txtUgyfelszam");
+        }
+        QCOMPARE(boxes, (QStringList{"", "", "12abc"}));
+        QCOMPARE(messages(s), (QStringList{kAddQuestion,
+                                           "FIGYELEM!|A megadott ügyfélszám már szerepel az "
+                                           "adatbázisban!\r\nAdjon meg új ügyfélszámot.",
+                                           "HIBA|Nincs megadva ügyfél név!", kAddQuestion,
+                                           "HIBA|Az ügyfélszám nem érvényes egész szám!\r\n"
+                                           "Adjon meg új ügyfélszámot."}));
         QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
         QCOMPARE(s.file(u"UszNum.dat"), fromHex("EB 03 00 00"));
     }
 
     void changeAcceptsATakenNumberAndKeepsLeadingBlanks() {
         SetupWindow s;
-        s.files.write(s.files.programFile(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
-        s.open();
+        openWith(s, kAlfa + kBeta + kOri);
         s.find<ui::ReportView>("ListView2")->selectRow(1);
         QCOMPARE(s.text("txtKitolKinek"), "Béta");
         s.setText("txtKitolKinek", "  Béta Kft.");
@@ -109,40 +107,32 @@ private slots:
         QVERIFY(s.find<QPushButton>("cmdDel")->isEnabled());
     }
 
-    void removeRenumbersTheRest_data() {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("middle of three") << kAlfa + kBeta + kOri << 1 << "BÉTA" << kAlfa + kOri;
-        QTest::newRow("last of three") << kAlfa + kBeta + kOri << 2 << "ŐRI BT." << kAlfa + kBeta;
-        QTest::newRow("the only client") << kAlfa << 0 << "ALFA" << QByteArray();
-    }
-
+    // Removing in turn the middle client, the last one and the only one left: each is asked
+    // for by its upper-cased name, and the rest are renumbered.
     void removeRenumbersTheRest() {
-        QFETCH(QByteArray, before);
-        QFETCH(int, row);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, after);
         SetupWindow s;
-        s.files.write(s.files.programFile(u"Ugyfelek.dat"), before);
-        s.open();
-        s.find<ui::ReportView>("ListView2")->selectRow(row);
-        s.test.dialogs.answerMessage(ui::Answer::Yes);
-        s.click("cmdDel");
-
-        QCOMPARE(s.test.dialogs.messages[0].title, " Törlés az adatállományban !");
-        QCOMPARE(s.test.dialogs.messages[0].text,
-                 "Biztos TÖRÖLHETŐ?\n\r" + name + "\n\rügyfél a listából?");
-        QCOMPARE(s.file(u"Ugyfelek.dat"), after);
+        openWith(s, kAlfa + kBeta + kOri);
+        QList<QByteArray> files;
+        QStringList numbers;
+        for (const int row : {1, 1, 0}) {
+            s.find<ui::ReportView>("ListView2")->selectRow(row);
+            s.test.dialogs.answerMessage(ui::Answer::Yes);
+            s.click("cmdDel");
+            files << s.file(u"Ugyfelek.dat");
+            numbers << column(s.window.get(), "ListView2", 2).join(u',');
+            QVERIFY(!s.find<QPushButton>("cmdDel")->isEnabled());
+            QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        }
+        QCOMPARE(files, (QList<QByteArray>{kAlfa + kOri, kAlfa, QByteArray()}));
+        QCOMPARE(numbers, (QStringList{"1,2", "1", ""}));
         QVERIFY(TempRegister::exists(s.files.programFile(u"Ugyfelek.dat")));
         QVERIFY(!TempRegister::exists(s.files.programFile(u"xxu.dat")));
-        const int rows = int(after.size() / 44);
-        QCOMPARE(rowCount(s.window.get(), "ListView2"), rows);
-        if (rows > 0)
-            QCOMPARE(cell(s.window.get(), "ListView2", rows - 1, 2), QString::number(rows));
-        QVERIFY(!s.find<QPushButton>("cmdDel")->isEnabled());
-        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        auto question = [](const QString& name) -> QString {
+            return " Törlés az adatállományban !|Biztos TÖRÖLHETŐ?\n\r" + name +
+                   "\n\rügyfél a listából?";
+        };
+        QCOMPARE(messages(s),
+                 (QStringList{question("BÉTA"), question("ŐRI BT."), question("ALFA")}));
     }
 };
 

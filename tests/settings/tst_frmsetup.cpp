@@ -34,7 +34,7 @@ class FrmSetupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadShowsTheStoredSettings() {
+    void loadShowsTheStoredSettingsThenTakesColours() {
         SetupWindow s;
         s.files.writeSetup(storedSetup());
         s.files.write(s.files.yearFile(2024, u"Num.dat"), fromHex("07 00 2A 00"));
@@ -53,31 +53,9 @@ private slots:
         QVERIFY(s.find<QRadioButton>("Option1_1")->isChecked());
         QVERIFY(s.main.calls.isEmpty());
         QCOMPARE(s.file(u"Setup.dat"), before);
-    }
 
-    void firstOpenStoresAscendingOrderAndCreatesTheYear() {
-        SetupWindow s;
-        s.main.year = 2031;
-        s.open();
-        // An empty Setup.dat reads ascending; choosing it writes the record back whole.
-        QCOMPARE(s.file(u"Setup.dat"),
-                 QByteArray(14, '\0') + QByteArray(500, ' ') + QByteArray(8, '\0'));
-        QCOMPARE(s.main.calls, QStringList{"order 0"});
-        // Automatic numbering is off: its starting number is hidden with its caption.
-        QVERIFY(s.find<QLineEdit>("txtUgyfszam")->isHidden());
-        QVERIFY(s.find<QLabel>("Label1_2")->isHidden());
-        QVERIFY(TempRegister::exists(s.files.yearFile(2031, u"Num.dat")));
-        QCOMPARE(s.files.readYear(2031, u"Num.dat").size(), 0);
-        QCOMPARE(s.text("txtKimenoNum"), "0");
-    }
-
-    // A cancelled dialog changes nothing; a chosen colour is stored, previewed and applied to
-    // the main window at once, each by its own button.
-    void colourIsStoredAndAppliedAtOnce() {
-        SetupWindow s;
-        s.files.writeSetup(storedSetup());
-        s.open();
-        const QByteArray before = s.file(u"Setup.dat");
+        // A cancelled colour dialog changes nothing; a chosen colour is stored, previewed and
+        // applied to the main window at once, each by its own button.
         s.test.dialogs.answerColor(std::nullopt);
         s.click("cmdListSzin");
         QCOMPARE(s.file(u"Setup.dat"), before);
@@ -94,6 +72,22 @@ private slots:
         QCOMPARE(s.main.calls,
                  (QStringList{"window #010203", "letters #040506", "partners #070809"}));
         QCOMPARE(s.file(u"Setup.dat"), fromHex("01020300 04050600 07080900") + before.mid(12));
+    }
+
+    void firstOpenStoresAscendingOrderAndCreatesTheYear() {
+        SetupWindow s;
+        s.main.year = 2031;
+        s.open();
+        // An empty Setup.dat reads ascending; choosing it writes the record back whole.
+        QCOMPARE(s.file(u"Setup.dat"),
+                 QByteArray(14, '\0') + QByteArray(500, ' ') + QByteArray(8, '\0'));
+        QCOMPARE(s.main.calls, QStringList{"order 0"});
+        // Automatic numbering is off: its starting number is hidden with its caption.
+        QVERIFY(s.find<QLineEdit>("txtUgyfszam")->isHidden());
+        QVERIFY(s.find<QLabel>("Label1_2")->isHidden());
+        QVERIFY(TempRegister::exists(s.files.yearFile(2031, u"Num.dat")));
+        QCOMPARE(s.files.readYear(2031, u"Num.dat").size(), 0);
+        QCOMPARE(s.text("txtKimenoNum"), "0");
     }
 
     // A path is stored trimmed between quotes in a field of 250 characters, and shown
@@ -115,50 +109,40 @@ private slots:
                  shown);
     }
 
-    void saveStoresPathsFlagsAndStartNumber() {
+    // Saving in turn: answered No, and Yes with letters in the starting number, write nothing;
+    // then with and without automatic numbering (which stores the starting number as 0).
+    void save() {
+        SetupWindow s;
+        s.files.writeSetup(storedSetup());
+        s.open();
+        const QByteArray before = s.file(u"Setup.dat");
+        s.setText("txtExcelUtvonal", "  /opt/x y/w  ");
+        s.find<QCheckBox>("chkUtolsoSorraUgras")->setChecked(false);
+        s.test.dialogs.answerMessage(ui::Answer::No);
+        s.click("cmdMent");
+        QCOMPARE(s.file(u"Setup.dat"), before);
+        s.setText("txtUgyfszam", "12abc");
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.test.dialogs.answerMessage(ui::Answer::Ok);
+        s.click("cmdMent");
+        QCOMPARE(s.file(u"Setup.dat"), before);
         for (const bool autNum : {true, false}) {
-            SetupWindow s;
-            s.files.writeSetup(storedSetup());
-            s.open();
-            const QByteArray before = s.file(u"Setup.dat");
-            s.setText("txtExcelUtvonal", "  /opt/x y/w  ");
             s.find<QCheckBox>("chkAutNum")->setChecked(autNum);
-            s.find<QCheckBox>("chkUtolsoSorraUgras")->setChecked(false);
-            s.setText("txtUgyfszam", autNum ? "1200" : "abc");
+            s.setText("txtUgyfszam", autNum ? "1200" : "12abc");
             s.test.dialogs.answerMessage(ui::Answer::Yes);
             s.click("cmdMent");
-
-            const ui::Message question{" Módosítás ", "Biztos módosítod a beállításokat?\r\n\r\n",
-                                       ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
-            QCOMPARE(s.test.dialogs.messages, QList{question});
-            // Colours and order stay as on file; the untouched path is stored again as shown.
-            // Without automatic numbering the starting number is 0 whatever the box holds.
             QCOMPARE(s.file(u"Setup.dat"),
                      before.left(14) + field("\"/opt/x y/w\"", 250) +
                          field("\"/usr/bin/evince\"", 250) +
                          fromHex(autNum ? "FF FF 00 00 B0 04 00 00" : "00 00 00 00 00 00 00 00"));
         }
-    }
-
-    void saveWritesNothing() {
-        for (const ui::Answer answer : {ui::Answer::No, ui::Answer::Yes}) {
-            SetupWindow s;
-            s.files.writeSetup(storedSetup());
-            s.open();
-            const QByteArray before = s.file(u"Setup.dat");
-            s.setText("txtExcelUtvonal", "/changed");
-            s.setText("txtUgyfszam", answer == ui::Answer::Yes ? "12abc" : "12");
-            s.test.dialogs.answerMessage(answer);
-            if (answer == ui::Answer::Yes)  // but the starting client number has letters
-                s.test.dialogs.answerMessage(ui::Answer::Ok);
-            s.click("cmdMent");
-            QCOMPARE(s.file(u"Setup.dat"), before);
-            if (answer == ui::Answer::Yes) {
-                QCOMPARE(s.test.dialogs.messages.value(1),
-                         hiba("A kezdő ügyfélszám csak egész szám lehet!\r\n"
-                              "A beállítások nem lettek elmentve."));
-            }
-        }
+        const ui::Message question{" Módosítás ", "Biztos módosítod a beállításokat?\r\n\r\n",
+                                   ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
+        QCOMPARE(s.test.dialogs.messages,
+                 (QList{question, question,
+                        hiba("A kezdő ügyfélszám csak egész szám lehet!\r\n"
+                             "A beállítások nem lettek elmentve."),
+                        question, question}));
     }
 
     // Each "Módosít" stores its own counter from the number its box begins with (an empty

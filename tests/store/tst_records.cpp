@@ -46,12 +46,10 @@ private slots:
             text("41422F", 4) + fromHex("0F00") + text("D572 73E9 6720 4B66 742E", 40) +
             text("4B69 7373 2041 6E6E 61", 30) + text("C172 76ED 7A74 FB72 F5", 100) +
             fromHex("E903") + text("41", 2) + fromHex("0F000000") + spaces(50);
-        QCOMPARE(expected.size(), 258);
         QCOMPARE(r.toBytes().toHex(' '), expected.toHex(' '));
 
-        const store::LevelRekord back = store::LevelRekord::fromBytes(expected);
-        QCOMPARE(back.toBytes(), expected);
-        QCOMPARE(store::trimmed(back.KitolKinek), QStringLiteral("Őrség Kft."));
+        QCOMPARE(store::trimmed(store::LevelRekord::fromBytes(expected).KitolKinek),
+                 QStringLiteral("Őrség Kft."));
     }
 
     void otherRecordBytes_data() {
@@ -65,8 +63,6 @@ private slots:
             << store::IratRekord{{}, "\"/" + QString(320, u'x') + "\""}.toBytes().mid(50)
             << "\"/" + QByteArray(298, 'x');
         QTest::newRow("counters") << store::NumRekord{14, 37}.toBytes() << fromHex("0E00 2500");
-        QTest::newRow("negative counter")
-            << store::NumRekord{-1, 0}.toBytes() << fromHex("FFFF 0000");
         QTest::newRow("client counter")
             << store::UszNumRekord{70000}.toBytes() << fromHex("70110100");
         store::SetupRekord setup;
@@ -96,20 +92,14 @@ private slots:
         QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
     }
 
-    void onlyMinusOneIsIncoming_data() {
-        QTest::addColumn<QByteArray>("flag");
-        QTest::addColumn<bool>("incoming");
-        QTest::newRow("-1") << fromHex("FFFF") << true;
-        QTest::newRow("0") << fromHex("0000") << false;
-        QTest::newRow("1") << fromHex("0100") << false;
-        QTest::newRow("FF00") << fromHex("FF00") << false;
-    }
     void onlyMinusOneIsIncoming() {
-        QFETCH(QByteArray, flag);
-        QFETCH(bool, incoming);
         QByteArray bytes = store::LevelRekord().toBytes();
-        bytes.replace(8, 2, flag);
-        QCOMPARE(store::LevelRekord::fromBytes(bytes).incoming(), incoming);
+        QList<bool> incoming;
+        for (const char* flag : {"FFFF", "0000", "0100", "FF00"}) {
+            bytes.replace(8, 2, fromHex(flag));
+            incoming << store::LevelRekord::fromBytes(bytes).incoming();
+        }
+        QCOMPARE(incoming, (QList<bool>{true, false, false, false}));
     }
 
     void windows1250Texts() {
@@ -133,7 +123,6 @@ private slots:
         QTest::newRow("before the epoch") << -1.25 << QDate(1899, 12, 29) << QTime(6, 0);
         QTest::newRow("last day") << 2958465.5 << QDate(9999, 12, 31) << QTime(12, 0);
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QDate() << QTime();
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QDate() << QTime();
         QTest::newRow("after 9999") << 2958466.0 << QDate() << QTime();
     }
     void storedDates() {

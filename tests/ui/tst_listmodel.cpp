@@ -30,22 +30,14 @@ class ListModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void stableInBothDirections_data() {
-        QTest::addColumn<int>("order");
-        QTest::addColumn<QStringList>("tags");
-        QTest::newRow("ascending")
-            << int(Qt::AscendingOrder) << QStringList{"b1", "b2", "a1", "a2"};
-        QTest::newRow("descending")
-            << int(Qt::DescendingOrder) << QStringList{"a1", "a2", "b1", "b2"};
-    }
     void stableInBothDirections() {
-        QFETCH(int, order);
-        QFETCH(QStringList, tags);
         QObject parent;
         auto* m = model({{"a1", "  2"}, {"b1", "  1"}, {"a2", "  2"}, {"b2", "  1"}}, &parent);
-        m->setSortOrder(Qt::SortOrder(order));
         m->sortByColumn(1);
-        QCOMPARE(column(*m, 0), tags);
+        QCOMPARE(column(*m, 0), (QStringList{"b1", "b2", "a1", "a2"}));
+        m->setSortOrder(Qt::DescendingOrder);
+        m->sortByColumn(1);
+        QCOMPARE(column(*m, 0), (QStringList{"a1", "a2", "b1", "b2"}));
         QCOMPARE(m->sortColumn(), 1);
         QCOMPARE(
             m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,

@@ -1,8 +1,6 @@
 // The Qt print surface: millimetres to device pixels, text by its top-left corner, and a
-// real PDF of a printed letter list.
-//
-// With VELMAROK_SAMPLE_PDF set, the 40-row list is also written to that path;
-// tools/print_sample.sh renders it into docs/print-page.png.
+// real PDF of a printed letter list. With VELMAROK_SAMPLE_PDF set, the 40-row list is also
+// written to that path, which tools/print_sample.sh renders into docs/print-page.png.
 
 #include <QFile>
 #include <QImage>

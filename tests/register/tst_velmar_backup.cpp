@@ -131,8 +131,13 @@ private slots:
         w.start();
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.trigger("mnuMentMost");
-        QCOMPARE(w.test.dialogs.messages.first().title, "! HIBA !");
-        QCOMPARE(w.test.dialogs.messages.first().icon, ui::Icon::Critical);
+        QCOMPARE(w.test.dialogs.messages,
+                 (QList<ui::Message>{{"! HIBA !",
+                                      "A Dátum mezőben lévő 2024. évben \r\naz adatok mentése "
+                                      "nem sikerült!\r\n" +
+                                          w.files.yearFile(2024, u"Mentés.dat") +
+                                          "\r\nA korábbi mentés változatlan maradt.\r\n",
+                                      ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical}}));
         QCOMPARE(w.files.readYear(2024, u"Velmar.dat"), year.letters + kTail);
         QVERIFY(!TempRegister::exists(w.files.yearFile(2024, u"xxx.dat")));
     }

@@ -91,7 +91,11 @@ private slots:
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.trigger("mnuExcel");
         QCOMPARE(w.test.dialogs.messages.size(), 4);
-        QCOMPARE(w.test.dialogs.messages.last().title, "! HIBA !");
+        QCOMPARE(w.test.dialogs.messages.last(),
+                 (ui::Message{"! HIBA !",
+                              "Az Excel fájl nem jött létre!\r\n" + w.files.folder() +
+                                  "/2031/l.csv\r\nEllenőrízd a fájl nevét és a mappát!\r\n",
+                              ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical}));
         QCOMPARE(QDir(w.files.makeYear(2024)).entryList(QDir::Files),
                  (QStringList{"nevsor.csv", "ures.csv", "Velmar.dat"}));
         QVERIFY(!TempRegister::exists(w.files.yearFile(2031, u"")));

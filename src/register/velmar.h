@@ -30,6 +30,8 @@ class ReportView;
 
 namespace reg {
 
+enum class ChangeResult;  // register/changes.h
+
 // The main window: the entry area of one letter, the search frame and the three letter lists.
 // Every control carries its name as its objectName, so tests and assistive technology find
 // it. The window reads its controls, calls the register's logic and writes the controls back.
@@ -142,6 +144,8 @@ private:
     // What modification and deletion leave behind: a reloaded list and an entry area ready
     // for a new letter, with the two buttons off until the next selection.
     void finishChange(bool jumpToLast);
+    // Reports a modification or deletion that was not written; true when it was.
+    bool changeWritten(ChangeResult result, int year, const ui::Message& failed);
     // The year of the letter last selected in a letter list: modification and deletion refuse
     // when the date has since been moved into another year.
     int selectedLetterYear_ = 0;

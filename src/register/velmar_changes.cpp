@@ -65,19 +65,21 @@ void Velmar::onModify() {
     if (platform_.dialogs.message(this, modificationQuestion()) != ui::Answer::Yes)
         return;
 
-    switch (modifyLetter(paths_, year, recordNumber, entry, check.numbers,
-                         {state_.aktMelleklet, state_.aktIratNev, state_.aktIratUtvonal})) {
-        case ChangeResult::Done:
-            break;
-        case ChangeResult::NotFound:
-            platform_.dialogs.message(this, letterNotFoundMessage(year));
-            return;
-        case ChangeResult::Failed:
-            platform_.dialogs.message(this, modificationFailedMessage());
-            return;
-    }
+    const ChangeResult result =
+        modifyLetter(paths_, year, recordNumber, entry, check.numbers,
+                     {state_.aktMelleklet, state_.aktIratNev, state_.aktIratUtvonal});
+    if (!changeWritten(result, year, modificationFailedMessage()))
+        return;
     renumberClients(paths_, entry.kitolKinek, check.numbers.ugyfelszam);
     finishChange(false);
+}
+
+bool Velmar::changeWritten(ChangeResult result, int year, const ui::Message& failed) {
+    if (result == ChangeResult::Done)
+        return true;
+    platform_.dialogs.message(
+        this, result == ChangeResult::NotFound ? letterNotFoundMessage(year) : failed);
+    return false;
 }
 
 void Velmar::onDelete() {
@@ -91,16 +93,8 @@ void Velmar::onDelete() {
 
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    switch (deleteLetter(paths_, year, recordNumber)) {
-        case ChangeResult::Done:
-            break;
-        case ChangeResult::NotFound:
-            platform_.dialogs.message(this, letterNotFoundMessage(year));
-            return;
-        case ChangeResult::Failed:
-            platform_.dialogs.message(this, deletionFailedMessage());
-            return;
-    }
+    if (!changeWritten(deleteLetter(paths_, year, recordNumber), year, deletionFailedMessage()))
+        return;
     finishChange(state_.settings.UtolsoSorraUgras != 0);
 }
 

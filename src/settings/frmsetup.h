@@ -74,6 +74,9 @@ private:
     void onClientDelete();
     bool clientNameGiven();
     std::optional<qint32> clientNumberFromBox();
+    // What adding and changing a client begin with: a name, the question answered Yes, and
+    // a whole client number; nothing when one of them is missing.
+    std::optional<qint32> confirmedClientNumber(const QString& title, const QString& question);
 
     // Program search (frmsetup_search.cpp).
     void onSearchClicked(Program program);

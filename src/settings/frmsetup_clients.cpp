@@ -57,16 +57,20 @@ std::optional<qint32> frmSetup::clientNumberFromBox() {
     return number;
 }
 
-void frmSetup::onClientAdd() {
+std::optional<qint32> frmSetup::confirmedClientNumber(const QString& title,
+                                                      const QString& question) {
     if (!clientNameGiven())
-        return;
-    const ui::Answer answer =
-        platform_.dialogs.message(this, {u" Rögzítés az adatállományban !"_s,
-                                         u"Biztos JÓK az adatok ?\n\rMehet a rögzítés ?"_s,
-                                         ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question});
+        return std::nullopt;
+    const ui::Answer answer = platform_.dialogs.message(
+        this, {title, question, ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question});
     if (answer != ui::Answer::Yes)
-        return;
-    const std::optional<qint32> number = clientNumberFromBox();
+        return std::nullopt;
+    return clientNumberFromBox();
+}
+
+void frmSetup::onClientAdd() {
+    const std::optional<qint32> number = confirmedClientNumber(
+        u" Rögzítés az adatállományban !"_s, u"Biztos JÓK az adatok ?\n\rMehet a rögzítés ?"_s);
     if (!number)
         return;
 
@@ -98,16 +102,9 @@ void frmSetup::onClientAdd() {
 }
 
 void frmSetup::onClientChange() {
-    if (!clientNameGiven())
-        return;
-    const ui::Answer answer =
-        platform_.dialogs.message(this, {u" Módosítás az adatállományban !"_s,
-                                         u"Biztos JÓK az adatok ?\n\rMehet a módosítás ?"_s,
-                                         ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question});
-    if (answer != ui::Answer::Yes)
-        return;
     // A client number that is no whole number leaves the client and the button as they were.
-    const std::optional<qint32> number = clientNumberFromBox();
+    const std::optional<qint32> number = confirmedClientNumber(
+        u" Módosítás az adatállományban !"_s, u"Biztos JÓK az adatok ?\n\rMehet a módosítás ?"_s);
     if (!number)
         return;
     cmdModosit_->setEnabled(false);

@@ -33,14 +33,10 @@ frmCsoportok::frmCsoportok(ui::Platform& platform, store::Paths paths, QWidget* 
     lblCsopNev_->setObjectName(u"Label1_0"_s);
     lblBetujel_ = new QLabel(u"Betűjele:"_s);
     lblBetujel_->setObjectName(u"Label1_1"_s);
-    txCsopNev_ = new QLineEdit;
-    txCsopNev_->setObjectName(u"txCsopNev"_s);
-    txCsopNev_->setAccessibleName(u"Csoport neve"_s);
-    txBetujel_ = new QLineEdit;
-    txBetujel_->setObjectName(u"txBetujel"_s);
-    txBetujel_->setAccessibleName(u"Betűjele"_s);
-    lblCsopNev_->setBuddy(txCsopNev_);
-    lblBetujel_->setBuddy(txBetujel_);
+    txCsopNev_ = ui::named(new QLineEdit, u"txCsopNev"_s);
+    txBetujel_ = ui::named(new QLineEdit, u"txBetujel"_s);
+    ui::labelFor(lblCsopNev_, txCsopNev_);
+    ui::labelFor(lblBetujel_, txBetujel_);
 
     Command1_ = new QPushButton(u"&Felvesz"_s);
     Command1_->setObjectName(u"Command1"_s);

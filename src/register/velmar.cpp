@@ -33,11 +33,7 @@ constexpr int kWindowWidth = 1320;
 constexpr int kWindowHeightTwips = 11250;  // 750 pixels at 96 dpi
 constexpr int kHiddenAreaHeight = 40;
 
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using ui::named;
 
 QLineEdit* lineEdit(const QString& name, int maxLength = 0, const QString& tip = {}) {
     auto* edit = named(new QLineEdit, name);
@@ -46,16 +42,6 @@ QLineEdit* lineEdit(const QString& name, int maxLength = 0, const QString& tip =
     if (!tip.isEmpty())
         edit->setToolTip(tip);
     return edit;
-}
-
-// A caption label that announces `buddy` to assistive technology and gives it its name.
-void label(QLabel* caption, QWidget* buddy) {
-    caption->setBuddy(buddy);
-    QString name = caption->text();
-    name.remove(u'&');
-    if (name.endsWith(u':'))
-        name.chop(1);
-    buddy->setAccessibleName(name);
 }
 
 }  // namespace
@@ -157,7 +143,7 @@ QWidget* Velmar::buildEntryArea() {
     DTPicker1_->setCalendarPopup(true);
     DTPicker1_->setMinimumDate(QDate(1601, 1, 1));
     DTPicker1_->setMaximumDate(QDate(9999, 12, 31));
-    label(Label1_[0], DTPicker1_);
+    ui::labelFor(Label1_[0], DTPicker1_);
 
     Frame1_ = named(new QGroupBox, u"Frame1"_s);
     Option1_[0] = named(new QRadioButton(u"&Bejövő"_s), u"Option1_0"_s);
@@ -174,7 +160,7 @@ QWidget* Velmar::buildEntryArea() {
 
     cmbCsoportok_ = named(new QComboBox, u"cmbCsoportok"_s);
     cmbCsoportok_->setMinimumContentsLength(20);
-    label(Label1_[7], cmbCsoportok_);
+    ui::labelFor(Label1_[7], cmbCsoportok_);
     lbJel_ = named(new QLabel, u"lbJel"_s);
     lbJel_->setMinimumWidth(30);
     lbJel_->setAccessibleName(u"Betűjel"_s);
@@ -182,21 +168,21 @@ QWidget* Velmar::buildEntryArea() {
     txtSorszam1_ = lineEdit(u"txtSorszam1"_s, 20, u"A csoport betűjele."_s);
     txtSorszam2_ = lineEdit(u"txtSorszam2"_s, 20, u"Sorszám"_s);
     txtSorszam_ = lineEdit(u"txtSorszam"_s, 20, u"Évszám és esetleges perezés max 16 karakter."_s);
-    label(Label1_[9], txtSorszam1_);
-    label(Label1_[10], txtSorszam2_);
-    label(Label1_[11], txtSorszam_);
+    ui::labelFor(Label1_[9], txtSorszam1_);
+    ui::labelFor(Label1_[10], txtSorszam2_);
+    ui::labelFor(Label1_[11], txtSorszam_);
 
     txtKitolKinek_ = lineEdit(u"txtKitolKinek"_s, 40);
-    label(Label1_[2], txtKitolKinek_);
+    ui::labelFor(Label1_[2], txtKitolKinek_);
     txtUgyfelszam_ = lineEdit(u"txtUgyfelszam"_s);
-    label(Label1_[4], txtUgyfelszam_);
+    ui::labelFor(Label1_[4], txtUgyfelszam_);
     txtLevelTargya_ = named(new QPlainTextEdit, u"txtLevelTargya"_s);
     txtLevelTargya_->setTabChangesFocus(true);
     txtLevelTargya_->setFixedHeight(72);
-    label(Label1_[3], txtLevelTargya_);
+    ui::labelFor(Label1_[3], txtLevelTargya_);
     lbHossz_ = named(new QLabel, u"lbHossz"_s);
     txUgyintezo_ = lineEdit(u"txUgyintezo"_s, 30);
-    label(Label1_[8], txUgyintezo_);
+    ui::labelFor(Label1_[8], txUgyintezo_);
 
     chkMellekletKerdes_ =
         named(new QCheckBox(u"Rákérdezés mellékletre."_s), u"chkMellekletKerdes"_s);
@@ -291,7 +277,7 @@ QWidget* Velmar::buildSearchFrame() {
     auto* grid = new QGridLayout(Frame2_);
     Label2_ = named(new QLabel(u"Keresendő dátum:"_s), u"Label2"_s);
     txtDatum_ = lineEdit(u"txtDatum"_s, 0, u"Minimum évszámot meg kell adni!!!"_s);
-    label(Label2_, txtDatum_);
+    ui::labelFor(Label2_, txtDatum_);
     grid->addWidget(Label2_, 0, 0);
     grid->addWidget(txtDatum_, 0, 1, 1, 2);
 
@@ -336,8 +322,8 @@ void Velmar::buildHiddenArea(QWidget* central) {
     auto* layout = new QHBoxLayout(hiddenArea_);
     Text1_ = lineEdit(u"Text1"_s);
     Text2_ = lineEdit(u"Text2"_s);
-    label(Label1_[5], Text1_);
-    label(Label1_[6], Text2_);
+    ui::labelFor(Label1_[5], Text1_);
+    ui::labelFor(Label1_[6], Text2_);
     cmdLevelek_ = named(new QPushButton(u"&Bejövő levelek"_s), u"cmdLevelek"_s);
     cmdKiLevelek_ = named(new QPushButton(u"Command3"_s), u"cmdKiLevelek"_s);
     cmdKiLevelStart_ = named(new QPushButton(u"Kilevelek"_s), u"cmdKiLevelStart"_s);

@@ -33,20 +33,12 @@ namespace {
 constexpr int kWidthTwips = 10800;
 constexpr int kHeightTwips = 8400;
 
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using ui::named;
 
 // A caption label that announces `buddy` to assistive technology.
 QLabel* caption(const QString& text, const QString& name, QWidget* buddy) {
     auto* label = named(new QLabel(text), name);
-    label->setBuddy(buddy);
-    QString accessible = text;
-    if (accessible.endsWith(u':'))
-        accessible.chop(1);
-    buddy->setAccessibleName(accessible);
+    ui::labelFor(label, buddy);
     return label;
 }
 

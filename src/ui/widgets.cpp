@@ -11,6 +11,15 @@
 
 namespace ui {
 
+void labelFor(QLabel* caption, QWidget* buddy) {
+    caption->setBuddy(buddy);
+    QString name = caption->text();
+    name.remove(u'&');
+    if (name.endsWith(u':'))
+        name.chop(1);
+    buddy->setAccessibleName(name);
+}
+
 int twipsToPixels(int twips) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;

@@ -10,6 +10,17 @@ class QWidget;
 // Small widget helpers shared by the windows.
 namespace ui {
 
+// Gives a new control its objectName, by which tests and assistive technology find it.
+template <typename W>
+W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Makes `caption` the label of `buddy`: its access key moves the focus there, and its text
+// without the access key and the closing colon is the buddy's accessible name.
+void labelFor(QLabel* caption, QWidget* buddy);
+
 // Sizes in twips (1/1440 inch): 15 twips are one pixel at 96 dpi; scaled with the screen.
 int twipsToPixels(int twips);
 

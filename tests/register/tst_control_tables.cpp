@@ -10,7 +10,6 @@
 #include "about/frmabout.h"
 #include "groups/frmcsoportok.h"
 #include "settings/setupwindow.h"
-#include "store/recordfile.h"
 #include "ui/widgets.h"
 
 using namespace testing;
@@ -23,7 +22,8 @@ namespace {
 // ("Command1_*") list their captions separated by ';', lists their columns: header, width in
 // twips, "R" when right-aligned. limit: the most characters a text box takes (32767: no limit
 // of its own). label: the caption label whose buddy the control is, "name=caption". state:
-// "disabled" (otherwise enabled), "checked" or "unchecked".
+// "disabled" (otherwise enabled), "checked" or "unchecked"; the settings window's choices
+// follow Setup.dat and are checked in tst_frmsetup.cpp.
 // clang-format off
 const char* const kControls[] = {
     "Velmar|QMainWindow|Velmarok||11250",
@@ -64,14 +64,13 @@ const char* const kControls[] = {
     "frmSetup|QDialog|Beállítások", "SSTab1|QTabWidget|Általános beállítások;Ügyfelek kezelése",
     "cmdListSzin|QPushButton|&Ablak háttér", "cmdList2Szin|QPushButton|&Levelek lista háttér",
     "cmdList3Szin|QPushButton|&Partnerek lista háttér", "lbLista|QLabel|",
-    "Option1_0|QRadioButton|&Növekvő||||unchecked", "Option1_1|QRadioButton|&Csökkenő||||checked",
+    "Option1_0|QRadioButton|&Növekvő", "Option1_1|QRadioButton|&Csökkenő",
     "txtExcelUtvonal|QLineEdit|||32767|Label1_0=Word útvonal:",
     "txtPDFUtvonal|QLineEdit|||32767|Label1_1=PDF útvonal:",
-    "chkAutNum|QCheckBox|Autómatikus ügyfélszám||||checked",
-    "txtUgyfszam|QLineEdit|||32767|Label1_2=Kezdő ügyfélszám:",
+    "chkAutNum|QCheckBox|Autómatikus ügyfélszám", "txtUgyfszam|QLineEdit|||32767|Label1_2=Kezdő ügyfélszám:",
     "txtKimenoNum|QLineEdit|||32767|Label1_3=Utolsó kimenő sorszám:", "cmdKiNum|QPushButton|Módosít",
     "txtBejovoNum|QLineEdit|||32767|Label1_4=Utolsó bejövő sorszám:", "cmdBeNum|QPushButton|Módosít",
-    "chkUtolsoSorraUgras|QCheckBox|Rögzítés után utolsó sorra ugrás||||unchecked",
+    "chkUtolsoSorraUgras|QCheckBox|Rögzítés után utolsó sorra ugrás",
     "cmdMent|QPushButton|Beállítások &Mentése", "cmdVissza|QPushButton|&Vissza",
     "GombIndít|QPushButton|Word automatikus keresése",
     "GombIndít2|QPushButton|PDF Viewer automatikus keresése",
@@ -117,11 +116,6 @@ private slots:
         main.files.write(main.files.programFile(u"Csoportok.dat"),
                          QByteArray("Iktatas").leftJustified(30, ' ') + "I ");
         main.start();
-        // Settings that keep the order the window is built with and ask for client numbers.
-        store::SetupRekord stored;
-        stored.Rendezes = 1;
-        stored.AutUgyfelszam = -1;
-        store::writeFirstRecord(setup.files.programFile(u"Setup.dat"), stored);
         setup.open();
         groupWindow =
             std::make_unique<groups::frmCsoportok>(main.test.platform, main.files.paths());

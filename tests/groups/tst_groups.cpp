@@ -12,20 +12,12 @@ QByteArray group(QByteArray name, QByteArray code) {
     return name.leftJustified(30, ' ') + code.leftJustified(2, ' ');
 }
 
-struct GroupWindow {
-    TestPlatform test;
-    TempRegister files;
-    std::unique_ptr<groups::frmCsoportok> window;
-
+struct GroupWindow : WindowAccess<groups::frmCsoportok> {
     explicit GroupWindow(const QByteArray& content) {
         files.write(files.programFile(u"Csoportok.dat"), content);
         window = std::make_unique<groups::frmCsoportok>(test.platform, files.paths());
     }
     QByteArray file() const { return files.readProgram(u"Csoportok.dat"); }
-    template <typename T>
-    T* find(const QString& name) const {
-        return control<T>(window.get(), name);
-    }
 };
 
 }  // namespace
@@ -44,10 +36,10 @@ private slots:
             {"Közbeszerzési és beruházási osztály", "KBO"},
             {" A ", "X"}};
         for (const auto& [name, code] : typed) {
-            setTextOf(g.window.get(), "txCsopNev", name);
-            setTextOf(g.window.get(), "txBetujel", code);
-            g.find<QPushButton>("Command1")->click();
-            QCOMPARE(textOf(g.window.get(), "txCsopNev") + textOf(g.window.get(), "txBetujel"), "");
+            g.setText("txCsopNev", name);
+            g.setText("txBetujel", code);
+            g.click("Command1");
+            QCOMPARE(g.text("txCsopNev") + g.text("txBetujel"), "");
         }
         QCOMPARE(g.file(), group("Ad\xF3", "A") + group("P\xE9nz\xFCgy", "P") + group("", "") +
                                group("K\xF6zbeszerz\xE9si \xE9s beruh\xE1z\xE1si os", "KB") +

@@ -1,5 +1,6 @@
-// The lists' own sort: stable, in the list's direction, Hungarian collation, and selections
-// that follow their rows.
+// The lists' own sort: Hungarian collation, and selections that follow their rows. Stable
+// sorts in either direction, and selecting the first and last row, are shown on the main
+// window's lists in tst_velmar_lists.cpp.
 
 #include <QCollator>
 #include <QRandomGenerator>
@@ -30,25 +31,14 @@ class ListModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void stableInBothDirections() {
-        QObject parent;
-        auto* m = model({{"a1", "  2"}, {"b1", "  1"}, {"a2", "  2"}, {"b2", "  1"}}, &parent);
-        m->sortByColumn(1);
-        QCOMPARE(column(*m, 0), (QStringList{"b1", "b2", "a1", "a2"}));
-        m->setSortOrder(Qt::DescendingOrder);
-        m->sortByColumn(1);
-        QCOMPARE(column(*m, 0), (QStringList{"a1", "a2", "b1", "b2"}));
-        QCOMPARE(m->sortColumn(), 1);
-        QCOMPARE(
-            m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
-            Qt::AlignRight);
-    }
-
     void hungarianCollation() {
         QObject parent;
         auto* m = model({{"Csató"}, {"Cukor"}, {"Öböl"}, {"Orsó"}, {"ábel"}, {"Zala"}}, &parent);
         m->sortByColumn(0);
         QCOMPARE(column(*m, 0), (QStringList{"ábel", "Cukor", "Csató", "Orsó", "Öböl", "Zala"}));
+        QCOMPARE(
+            m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+            Qt::AlignRight);
     }
 
     // Padded numbers and dates sort by character code, which must give the collation's order.
@@ -83,10 +73,6 @@ private slots:
         // Selecting the selected row again still raises the row event.
         clicked = -1;
         view.selectRow(2);
-        QCOMPARE(clicked, 2);
-        view.selectFirstRow();
-        QCOMPARE(clicked, 0);
-        view.selectLastRow();
         QCOMPARE(clicked, 2);
     }
 };

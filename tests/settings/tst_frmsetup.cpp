@@ -47,10 +47,9 @@ private slots:
              {"txtExcelUtvonal", "txtPDFUtvonal", "txtUgyfszam", "txtKimenoNum", "txtBejovoNum"})
             shown << s.text(box);
         QCOMPARE(shown, (QStringList{"/usr/bin/lowriter", "/usr/bin/evince", "5000", "7", "42"}));
-        QVERIFY(s.find<QCheckBox>("chkAutNum")->isChecked());
+        // Ticked boxes and the stored order show as tst_control_tables.cpp lists them; the
+        // order staying selected writes nothing and tells the lists nothing.
         QVERIFY(!s.find<QCheckBox>("chkUtolsoSorraUgras")->isChecked());
-        // Descending order stays selected: nothing is written, the lists are not told.
-        QVERIFY(s.find<QRadioButton>("Option1_1")->isChecked());
         QVERIFY(s.main.calls.isEmpty());
         QCOMPARE(s.file(u"Setup.dat"), before);
 
@@ -90,12 +89,11 @@ private slots:
         QCOMPARE(s.text("txtKimenoNum"), "0");
     }
 
-    // A path is stored trimmed between quotes in a field of 250 characters, and shown
-    // without them: 249 characters lose the closing quote, and then the last one as well.
+    // A path is stored between quotes in a field of 250 characters (trimmed: see save), and
+    // shown without them: 249 characters lose the closing quote, and then the last one too.
     void pathRoundTrip_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("blanks around") << "  /opt/x y/w  " << QString("/opt/x y/w");
         QTest::newRow("empty") << "" << QString();
         QTest::newRow("248 characters fit") << QString(248, 'a') << QString(248, 'a');
         QTest::newRow("249 characters") << QString(249, 'a') << QString(248, 'a');

@@ -1,4 +1,7 @@
-// Which letters each search criterion finds, tested on single letters.
+// Which letters each search criterion finds, tested on single letters. The month of a date,
+// names and subjects in any case and anywhere, exact client numbers and group codes, the
+// handler, and letters without a serial (skipped, except by client number) are shown on a
+// whole year in tst_velmar_search.cpp.
 
 #include <QTest>
 
@@ -30,8 +33,6 @@ private slots:
     void needleAndHaystack_data() {
         QTest::addColumn<Probe>("p");
         auto row = [](const char* name, const Probe& p) { QTest::newRow(name) << p; };
-        row("date: month", {Criterion::Datum, "2012.10", "", true, QDate(2012, 10, 31)});
-        row("date: other month", {Criterion::Datum, "2012.10", "", false, QDate(2012, 11, 1)});
         row("serial 12 in 112", {Criterion::Sorszam, "12", "112", true});
         row("serial 12 in 120", {Criterion::Sorszam, "12", "120", true});
         row("serial 12 not in 21", {Criterion::Sorszam, "12", "21", false});
@@ -39,24 +40,16 @@ private slots:
             {Criterion::Sorszam, "123/", "B/123/2011", true, QDate(2012, 10, 14)});
         row("15 Oct 2012: serial",
             {Criterion::Sorszam, "123/", "B/123/2011", false, QDate(2012, 10, 15)});
-        row("name, any case", {Criterion::KitolKinek, "kővár", "KŐVÁR Bt.", true});
-        row("name, anywhere in it", {Criterion::KitolKinek, "VÁR b", "Kővár Bt.", true});
         row("empty name finds all", {Criterion::KitolKinek, "", "Kovács Kft.", true});
         row("needle not trimmed", {Criterion::KitolKinek, " Kovács", "Kovács Kft.", false});
-        row("client 12", {Criterion::Ugyfelszam, "12", "12", true});
         row("client 12 not 112", {Criterion::Ugyfelszam, "12", "112", false});
         row("client 12.5 nothing", {Criterion::Ugyfelszam, "12.5", "12", false});
         row("empty client finds 0", {Criterion::Ugyfelszam, "", "0", true});
         row("subject line break", {Criterion::LevelTargya, "egy\nkettő", "egy\r\nkettő", true});
-        row("group A finds A", {Criterion::Csoport, "A", "A", true});
-        row("group A not AB", {Criterion::Csoport, "A", "AB", false});
         row("no group finds ungrouped", {Criterion::Csoport, "", "", true});
-        row("handler", {Criterion::Ugyintezo, "anna", "Nagy Éva", false});
         // 8224 is the serial of a letter without one.
-        row("no serial: skipped", {Criterion::Teljes, "", "8224", false});
         row("no serial, future picker",
             {Criterion::Teljes, "", "8224", true, QDate(2024, 3, 5), false});
-        row("no serial, by client", {Criterion::Ugyfelszam, "8224", "8224", true});
     }
 
     void needleAndHaystack() {

@@ -1,11 +1,17 @@
-// The settings window's tab "Általános beállítások": loading, colours, sort order, saving and
-// the serial counters, and how the main window opens it.
+// The settings window. Its tab "Általános beállítások": loading, colours, sort order, saving,
+// the serial counters and how the main window opens it; the program search with its folder
+// walk, the three search buttons with their stop, and browsing by hand. Its tab "Ügyfelek
+// kezelése": adding, changing and removing clients.
 
+#include <QListWidget>
+
+#include "settings/programsearch.h"
 #include "settings/setupfields.h"
 #include "settings/setupwindow.h"
 #include "store/recordfile.h"
 
 using namespace testing;
+using settings::Program;
 
 namespace {
 
@@ -28,6 +34,37 @@ ui::Message hiba(const QString& text) {
     return {"HIBA", text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
 }
 
+QByteArray client(const QByteArray& name, const char* numberHex) {
+    return field(name, 40) + fromHex(numberHex);
+}
+
+// Alfa 1001, Béta 1002 (é is E9), Őri Bt. 1003 (Ő is D5).
+const QByteArray kAlfa = client("Alfa", "E9 03 00 00");
+const QByteArray kBeta = client("B\xE9ta", "EA 03 00 00");
+const QByteArray kOri = client("\xD5ri Bt.", "EB 03 00 00");
+
+void openWith(SetupWindow& s, const QByteArray& clients) {
+    s.files.write(s.files.programFile(u"Ugyfelek.dat"), clients);
+    s.open();
+}
+
+// Every message shown so far as "title|text".
+QStringList messages(const SetupWindow& s) {
+    QStringList shown;
+    for (const ui::Message& m : s.test.dialogs.messages)
+        shown << m.title + u'|' + m.text;
+    return shown;
+}
+
+const QString kAddQuestion =
+    " Rögzítés az adatállományban !|Biztos JÓK az adatok ?\n\rMehet a rögzítés ?";
+
+void touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
 }  // namespace
 
 class FrmSetupTest : public QObject {
@@ -47,10 +84,9 @@ private slots:
              {"txtExcelUtvonal", "txtPDFUtvonal", "txtUgyfszam", "txtKimenoNum", "txtBejovoNum"})
             shown << s.text(box);
         QCOMPARE(shown, (QStringList{"/usr/bin/lowriter", "/usr/bin/evince", "5000", "7", "42"}));
-        QVERIFY(s.find<QCheckBox>("chkAutNum")->isChecked());
+        // Ticked boxes and the stored order show as tst_control_tables.cpp lists them; the
+        // order staying selected writes nothing and tells the lists nothing.
         QVERIFY(!s.find<QCheckBox>("chkUtolsoSorraUgras")->isChecked());
-        // Descending order stays selected: nothing is written, the lists are not told.
-        QVERIFY(s.find<QRadioButton>("Option1_1")->isChecked());
         QVERIFY(s.main.calls.isEmpty());
         QCOMPARE(s.file(u"Setup.dat"), before);
 
@@ -90,12 +126,11 @@ private slots:
         QCOMPARE(s.text("txtKimenoNum"), "0");
     }
 
-    // A path is stored trimmed between quotes in a field of 250 characters, and shown
-    // without them: 249 characters lose the closing quote, and then the last one as well.
+    // A path is stored between quotes in a field of 250 characters (trimmed: see save), and
+    // shown without them: 249 characters lose the closing quote, and then the last one too.
     void pathRoundTrip_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("blanks around") << "  /opt/x y/w  " << QString("/opt/x y/w");
         QTest::newRow("empty") << "" << QString();
         QTest::newRow("248 characters fit") << QString(248, 'a') << QString(248, 'a');
         QTest::newRow("249 characters") << QString(249, 'a') << QString(248, 'a');
@@ -198,6 +233,185 @@ private slots:
         QCOMPARE(colours, (QStringList{"#ff0000", "#ffff00", "#445566", "#112233"}));
         // Descending: the incoming list is re-sorted at once.
         QCOMPARE(cell(w.window.get(), "ListView4", 0, 2), "   2");
+    }
+
+    void addTakesNumbersFromTheCounter() {
+        SetupWindow s;
+        s.open();
+        auto* number = s.find<QLineEdit>("txtUgyfelszam");
+        s.setText("txtKitolKinek", "  Alfa  ");
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.click("cmdFelvesz");
+        QCOMPARE(messages(s), QStringList{kAddQuestion});
+        // Counter 0: the number offered is 1; the counter then jumps to 1000.
+        QCOMPARE(number->text(), "1");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), client("Alfa", "01 00 00 00"));
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("E8 03 00 00"));
+
+        s.setText("txtKitolKinek", "Béta");
+        number->clear();
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.click("cmdFelvesz");
+        QCOMPARE(number->text(), "1001");
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("E9 03 00 00"));
+        QCOMPARE(rowCount(s.window.get(), "ListView2"), 2);
+        QCOMPARE(cell(s.window.get(), "ListView2", 1, 0), "Béta");
+        QCOMPARE(cell(s.window.get(), "ListView2", 1, 2), "2");
+    }
+
+    // Refused in turn: a number already taken (the box is emptied for a new one), a name of
+    // blanks (refused before the question) and a number with letters. Nothing is written.
+    void addWritesNothing() {
+        SetupWindow s;
+        s.files.write(s.files.programFile(u"UszNum.dat"), fromHex("EB 03 00 00"));
+        openWith(s, kAlfa + kBeta + kOri);
+        const QList<std::pair<QString, QString>> typed = {
+            {"Gamma", " 1002"}, {"   ", ""}, {"Gamma", "12abc"}};
+        QStringList boxes;
+        for (const auto& [name, number] : typed) {
+            s.setText("txtKitolKinek", name);
+            s.setText("txtUgyfelszam", number);
+            if (!name.trimmed().isEmpty())
+                s.test.dialogs.answerMessage(ui::Answer::Yes);
+            s.test.dialogs.answerMessage(ui::Answer::Ok);
+            s.click("cmdFelvesz");
+            boxes << s.text("txtUgyfelszam");
+        }
+        QCOMPARE(boxes, (QStringList{"", "", "12abc"}));
+        QCOMPARE(messages(s), (QStringList{kAddQuestion,
+                                           "FIGYELEM!|A megadott ügyfélszám már szerepel az "
+                                           "adatbázisban!\r\nAdjon meg új ügyfélszámot.",
+                                           "HIBA|Nincs megadva ügyfél név!", kAddQuestion,
+                                           "HIBA|Az ügyfélszám nem érvényes egész szám!\r\n"
+                                           "Adjon meg új ügyfélszámot."}));
+        QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + kBeta + kOri);
+        QCOMPARE(s.file(u"UszNum.dat"), fromHex("EB 03 00 00"));
+    }
+
+    void changeAcceptsATakenNumberAndKeepsLeadingBlanks() {
+        SetupWindow s;
+        openWith(s, kAlfa + kBeta + kOri);
+        s.find<ui::ReportView>("ListView2")->selectRow(1);
+        QCOMPARE(s.text("txtKitolKinek"), "Béta");
+        s.setText("txtKitolKinek", "  Béta Kft.");
+        s.setText("txtUgyfelszam", "1001");
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.click("cmdModosit");
+
+        QCOMPARE(s.test.dialogs.messages.size(), 1);
+        QCOMPARE(s.test.dialogs.messages[0].text, "Biztos JÓK az adatok ?\n\rMehet a módosítás ?");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + client("  B\xE9ta Kft.", "E9 03 00 00") + kOri);
+        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        QVERIFY(s.find<QPushButton>("cmdDel")->isEnabled());
+    }
+
+    // The middle client goes, asked for by its upper-cased name; the rest are renumbered.
+    // Removing the last record or the only one is store::removeRecord's (tst_records.cpp).
+    void removeRenumbersTheRest() {
+        SetupWindow s;
+        openWith(s, kAlfa + kOri + kBeta);
+        s.find<ui::ReportView>("ListView2")->selectRow(1);
+        s.test.dialogs.answerMessage(ui::Answer::Yes);
+        s.click("cmdDel");
+        QCOMPARE(s.file(u"Ugyfelek.dat"), kAlfa + kBeta);
+        QCOMPARE(column(s.window.get(), "ListView2", 2), (QStringList{"1", "2"}));
+        QVERIFY(!s.find<QPushButton>("cmdDel")->isEnabled());
+        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        QVERIFY(!TempRegister::exists(s.files.programFile(u"xxu.dat")));
+        QCOMPARE(messages(s), QStringList{" Törlés az adatállományban !|Biztos TÖRÖLHETŐ?\n\r"
+                                          "ŐRI BT.\n\rügyfél a listából?"});
+    }
+
+    void walkFindsDepthFirstAndSkips() {
+        QTemporaryDir root;
+        touch(root.filePath("a/winword.exe"));  // lower case: no match
+        touch(root.filePath("a/deep/WINWORD.EXE"));
+        touch(root.filePath("skip/WINWORD.EXE"));
+        touch(root.filePath("zOLDWINWORD.EXE"));  // ends in the name: a match
+        // A link back to the root would loop for ever if the walk followed it.
+        QVERIFY(QFile::link(root.path(), root.filePath("a/loop")));
+
+        settings::FolderWalk walk;
+        walk.skippedFolders = {root.filePath("skip")};
+        // The root's own files come before its subfolders.
+        QCOMPARE(walk.run(root.path(), Program::Word), root.filePath("zOLDWINWORD.EXE"));
+        QFile::remove(root.filePath("zOLDWINWORD.EXE"));
+        QCOMPARE(walk.run(root.path(), Program::Word), root.filePath("a/deep/WINWORD.EXE"));
+        QFile::remove(root.filePath("a/deep/WINWORD.EXE"));
+        QCOMPARE(walk.run(root.path(), Program::Word), QString());
+        QVERIFY(!walk.stopped());
+    }
+
+    // Word is searched from the chosen drive, even when the folder list shows a deeper folder;
+    // the viewers from the viewer root, so a reader on the drive only is not found.
+    void searchButtons() {
+        const QList<std::tuple<QString, QString, QString, bool>> cases = {
+            {"GombIndít", "drive/sub/WINWORD.EXE", "txtExcelUtvonal", true},
+            {"GombIndít2", "viewers/PDFXCview.exe", "txtPDFUtvonal", true},
+            {"GombIndít3", "drive/AcroRd32.exe", "txtPDFUtvonal", false}};
+        for (const auto& [button, file, box, found] : cases) {
+            SetupWindow s;
+            const QString drive = s.files.folder() + "/drive";
+            touch(s.files.folder() + "/" + file);
+            touch(drive + "/other/x");
+            QDir().mkpath(s.files.folder() + "/viewers");
+            settings::SearchPlaces places;
+            places.volumes = [&] { return QStringList{drive}; };
+            places.viewerRoot = s.files.folder() + "/viewers";
+            QStringList during;  // the caption and how many search buttons are enabled
+            places.pumpEvents = [&] {
+                int enabled = 0;
+                for (const char* b : {"GombIndít", "GombIndít2", "GombIndít3"})
+                    enabled += s.find<QPushButton>(b)->isEnabled();
+                during = {s.text(button), QString::number(enabled)};
+            };
+            s.open(places);
+            s.setText(box, "régi");
+            auto* folders = s.find<QListWidget>("ListaMappa");
+            folders->setCurrentItem(folders->findItems("other", Qt::MatchExactly).value(0));
+            QTest::keyClick(folders, Qt::Key_Return);
+            QCOMPARE(folders->item(0)->text(), drive + "/other");
+
+            s.click(button);
+            QCOMPARE(during, (QStringList{"Leállít", "1"}));
+            QCOMPARE(s.text(box), found ? s.files.folder() + "/" + file : QString());
+            QCOMPARE(
+                s.text("KeresesiAllapot"),
+                QString(found ? "Megtaláltam..." : "NEM Találom, a Tallóz gombbal keresse meg..."));
+            QVERIFY(s.find<QPushButton>("GombIndít2")->isEnabled());
+            QCOMPARE(s.test.dialogs.beeps, 1);
+        }
+    }
+
+    // The user clicks "Leállít", or closes the window, while the walk lets events run in its
+    // first folder; a closed window goes only after the walk has returned.
+    void stoppingTheSearch() {
+        for (const QString button : {"GombIndít", "cmdVissza"}) {
+            SetupWindow s;
+            touch(s.files.folder() + "/a/b/c/WINWORD.EXE");
+            settings::SearchPlaces places;
+            places.pumpEvents = [&] {
+                if (s.window->isVisible() && s.window->searching())
+                    s.click(button);
+            };
+            s.open(places).show();
+            s.click("GombIndít");
+            QCOMPARE(s.text("KeresesiAllapot"), "Megszakítva...");
+            QCOMPARE(s.text("txtExcelUtvonal"), "");
+            QCOMPARE(s.text("GombIndít"), "Word automatikus keresése");
+            QVERIFY(!s.window->searching());
+            QCOMPARE(s.window->isVisible(), button == "GombIndít");
+        }
+    }
+
+    void browseCancelledKeepsTheBox() {
+        SetupWindow s;
+        s.open();
+        s.test.dialogs.answerOpenFile("/usr/bin/okular");
+        s.test.dialogs.answerOpenFile("");
+        s.click("cmdTalloz2");
+        s.click("cmdTalloz2");
+        QCOMPARE(s.text("txtPDFUtvonal"), "/usr/bin/okular");
     }
 };
 

@@ -1,14 +1,21 @@
-// Byte layout of every record type, Windows-1250 texts and stored dates.
+// The store: byte layout of every record type, Windows-1250 texts and stored dates; record
+// files: counting, reading beyond the end, missing folders, whole-file replacement, removing a
+// record in one step, and the register's paths.
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include "store/cp1250.h"
 #include "store/oledate.h"
+#include "store/paths.h"
+#include "store/recordfile.h"
 #include "store/records.h"
 #include "support/tempregister.h"
 
 using testing::fromHex;
+using testing::TempRegister;
 
 namespace {
 
@@ -23,11 +30,15 @@ QByteArray text(const char* hex, int width) {
 
 }  // namespace
 
-class RecordsTest : public QObject {
+class StoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void letterRecordBytes() {
+    // The counters of Num.dat, the client and group records are laid out byte for byte in the
+    // settings and group window tests.
+    void recordBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("expected");
         store::LevelRekord r;
         r.Datum = 41197.75;  // 2012-10-15 18:00
         r.Bejovo = store::kTrue;
@@ -40,21 +51,13 @@ private slots:
         r.Ugyfelszam = 1001;
         r.CsoportJel = QStringLiteral("A");
         r.Num = 15;
-
-        const QByteArray expected =
-            fromHex("000000 00B81DE440") + fromHex("FFFF") + text("2F32303132", 14) +
-            text("41422F", 4) + fromHex("0F00") + text("D572 73E9 6720 4B66 742E", 40) +
-            text("4B69 7373 2041 6E6E 61", 30) + text("C172 76ED 7A74 FB72 F5", 100) +
-            fromHex("E903") + text("41", 2) + fromHex("0F000000") + spaces(50);
-        QCOMPARE(r.toBytes().toHex(' '), expected.toHex(' '));
-
-        QCOMPARE(store::trimmed(store::LevelRekord::fromBytes(expected).KitolKinek),
-                 QStringLiteral("Őrség Kft."));
-    }
-
-    void otherRecordBytes_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("letter") << r.toBytes()
+                                << fromHex("000000 00B81DE440") + fromHex("FFFF") +
+                                       text("2F32303132", 14) + text("41422F", 4) +
+                                       fromHex("0F00") + text("D572 73E9 6720 4B66 742E", 40) +
+                                       text("4B69 7373 2041 6E6E 61", 30) +
+                                       text("C172 76ED 7A74 FB72 F5", 100) + fromHex("E903") +
+                                       text("41", 2) + fromHex("0F000000") + spaces(50);
         store::IratRekord irat{QStringLiteral("\"a.doc\""), QStringLiteral("\"/x/a.doc\"")};
         QTest::newRow("document") << irat.toBytes()
                                   << text("22612E646F6322", 50) + text("222F782F612E646F6322", 300);
@@ -62,7 +65,6 @@ private slots:
         QTest::newRow("document path cut")
             << store::IratRekord{{}, "\"/" + QString(320, u'x') + "\""}.toBytes().mid(50)
             << "\"/" + QByteArray(298, 'x');
-        QTest::newRow("counters") << store::NumRekord{14, 37}.toBytes() << fromHex("0E00 2500");
         QTest::newRow("client counter")
             << store::UszNumRekord{70000}.toBytes() << fromHex("70110100");
         store::SetupRekord setup;
@@ -78,15 +80,10 @@ private slots:
                                   << fromHex("EEFFC000 FFFFFF00 01000000 0100") +
                                          text("227722", 250) + text("227022", 250) +
                                          fromHex("FFFF 0000 E8030000");
-        QTest::newRow("group")
-            << store::CsoportRekord{QStringLiteral("Építés"), QStringLiteral("É")}.toBytes()
-            << text("C970ED74E973", 30) + text("C9", 2);
-        QTest::newRow("client") << store::UgyfelRekord{QStringLiteral("Ügyfél"), -2}.toBytes()
-                                << text("DC677966E96C", 40) + fromHex("FEFFFFFF");
         QTest::newRow("handler") << store::UgyintezoRekord{QStringLiteral("Őri Ödön")}.toBytes()
                                  << text("D57269 20D6 64F6 6E", 40);
     }
-    void otherRecordBytes() {
+    void recordBytes() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
@@ -94,12 +91,11 @@ private slots:
 
     void onlyMinusOneIsIncoming() {
         QByteArray bytes = store::LevelRekord().toBytes();
-        QList<bool> incoming;
         for (const char* flag : {"FFFF", "0000", "0100", "FF00"}) {
             bytes.replace(8, 2, fromHex(flag));
-            incoming << store::LevelRekord::fromBytes(bytes).incoming();
+            QCOMPARE(store::LevelRekord::fromBytes(bytes).incoming(), qstrcmp(flag, "FFFF") == 0);
+            QCOMPARE(store::LevelView(bytes).incoming(), qstrcmp(flag, "FFFF") == 0);
         }
-        QCOMPARE(incoming, (QList<bool>{true, false, false, false}));
     }
 
     void windows1250Texts() {
@@ -153,7 +149,120 @@ private slots:
                 QCOMPARE(letter.toBytes(), bytes.first(258));
         }
     }
+
+    void countsWholeRecordsOnly() {
+        // 257 bytes: a partial record only; 600: two and a partial; 516: exactly two.
+        for (const auto& [length, records] : {std::pair{257, 0}, {600, 2}, {516, 2}}) {
+            TempRegister reg;
+            const QString path = reg.programFile(u"Velmar.dat");
+            reg.write(path, QByteArray(length, 'x'));
+            store::RecordFile file(path, 258);
+            QCOMPARE(file.count(), qint64(records));
+            QCOMPARE(file.readAllBytes().size(), records * 258);
+            QCOMPARE(store::readAllRecords<store::LevelRekord>(path).size(), size_t(records));
+        }
+    }
+
+    void missingFileIsCreatedButNotItsFolder() {
+        TempRegister reg;
+        store::RecordFile created(reg.programFile(u"Ugyfelek.dat"), 44);
+        QVERIFY(created.isOpen());
+        QVERIFY(QFile::exists(reg.programFile(u"Ugyfelek.dat")));
+        QCOMPARE(created.count(), 0);
+        // Beyond the end (and before the start) every record reads as the empty one.
+        QCOMPARE(created.read<store::UgyfelRekord>(1).Ugyfelszam, 0);
+        QVERIFY(created.readBytes(-3).isEmpty());
+
+        const QString path = reg.yearFile(2013, u"Velmar.dat");
+        store::RecordFile file(path, 258);
+        QCOMPARE(file.error(), store::FileError::PathNotFound);
+        QVERIFY(!QFile::exists(reg.yearFile(2013, u"")));
+        store::FileError error = store::FileError::None;
+        QVERIFY(store::readAllRecords<store::LevelRekord>(path, &error).empty());
+        QCOMPARE(error, store::FileError::PathNotFound);
+        QCOMPARE(store::readFirstRecord<store::NumRekord>(reg.yearFile(2013, u"Num.dat")).BeNum, 0);
+    }
+
+    void replacement() {
+        TempRegister reg;
+        const QString target = reg.programFile(u"Csoportok.dat");
+        const QString temp = reg.programFile(u"nevx.dat");
+        reg.write(target, "old content");
+        // The temporary file cannot be written: its folder does not exist.
+        QCOMPARE(store::replaceFile(target, "new", reg.programFile(u"nincs/nevx.dat")).error,
+                 store::FileError::PathNotFound);
+        QCOMPARE(reg.read(target), QByteArray("old content"));
+        // The rename cannot take place: the target is a folder.
+        QVERIFY(!store::replaceFile(reg.makeYear(2020), "new", temp).ok());
+        QVERIFY(!QFile::exists(temp));
+        // A stale temporary file of an interrupted rewrite is no obstacle and does not stay.
+        reg.write(temp, "stale leftover");
+        QVERIFY(store::replaceFile(target, "new", temp).ok());
+        QCOMPARE(reg.read(target), QByteArray("new"));
+        QVERIFY(!QFile::exists(temp));
+    }
+
+    void removeRecord_data() {
+        QTest::addColumn<QByteArray>("before");  // records of 3 bytes
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray five = fromHex("111111 222222 333333 444444 555555");
+        QTest::newRow("middle") << five << 3 << fromHex("111111 222222 444444 555555");
+        QTest::newRow("first") << five << 1 << fromHex("222222 333333 444444 555555");
+        QTest::newRow("last") << five << 5 << fromHex("111111 222222 333333 444444");
+        QTest::newRow("the only one: an empty file") << fromHex("111111") << 1 << QByteArray();
+        QTest::newRow("beyond the end: unchanged") << five + "x" << 6 << five + "x";
+        QTest::newRow("trailing partial record dropped")
+            << fromHex("111111 222222 3333") << 1 << fromHex("222222");
+    }
+    void removeRecord() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, n);
+        QFETCH(QByteArray, after);
+        TempRegister files;
+        const QString path = files.yearFile(2024, u"Velmar.dat");
+        const QString temp = files.yearFile(2024, u"xxx.dat");
+        files.write(path, before);
+        files.write(temp, "stale");
+        QVERIFY(store::removeRecord(path, 3, n, temp).ok());
+        QCOMPARE(files.read(path), after);
+        QVERIFY(QFile::exists(path));
+        // The temporary copy became the file, or was never needed.
+        QCOMPARE(TempRegister::exists(temp), n > before.size() / 3);
+    }
+
+    void removeRecordFailures() {
+        TempRegister files;
+        const QString path = files.yearFile(2024, u"KiIrat.dat");
+        // A missing folder is reported as such; a missing file has nothing to remove.
+        QCOMPARE(store::removeRecord(files.yearFile(2023, u"KiIrat.dat"), 3, 1,
+                                     files.yearFile(2023, u"x.dat"))
+                     .error,
+                 store::FileError::PathNotFound);
+        files.makeYear(2024);
+        QVERIFY(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).ok());
+        // A temporary file that cannot be written leaves the file whole.
+        files.write(path, fromHex("111111 222222"));
+        QDir().mkpath(files.yearFile(2024, u"x.dat"));
+        QCOMPARE(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).error,
+                 store::FileError::Failed);
+        QCOMPARE(files.read(path), fromHex("111111 222222"));
+    }
+
+    void paths() {
+        // Names are found ignoring case; a file that exists nowhere gets its own spelling.
+        TempRegister reg;
+        reg.write(reg.programFile(u"SETUP.DAT"), QByteArray());
+        reg.write(reg.yearFile(2011, u"MENTÉS.DAT"), QByteArray());
+        const store::Paths paths = reg.paths();
+        QCOMPARE(paths.programFile(u"Setup.dat"), reg.programFile(u"SETUP.DAT"));
+        QCOMPARE(paths.yearFile(2011, store::files::Mentes), reg.yearFile(2011, u"MENTÉS.DAT"));
+        QCOMPARE(paths.programFile(u"Ugyfelek.dat"), reg.programFile(u"Ugyfelek.dat"));
+        QVERIFY(!paths.yearFolderExists(2012));
+        QVERIFY(paths.createYearFolder(2012));
+        QVERIFY(paths.yearFolderExists(2012));
+    }
 };
 
-QTEST_MAIN(RecordsTest)
+QTEST_MAIN(StoreTest)
 #include "tst_records.moc"

@@ -1,7 +1,7 @@
 // Which letters each search criterion finds, tested on single letters. The month of a date,
 // names and subjects in any case and anywhere, exact client numbers and group codes, the
 // handler, and letters without a serial (skipped, except by client number) are shown on a
-// whole year in tst_velmar_search.cpp.
+// whole year in tst_velmar_lists.cpp.
 
 #include <QTest>
 

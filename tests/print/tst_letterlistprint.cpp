@@ -44,6 +44,8 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QList<int>>("bottoms");  // the rules' bottom on each page
         QTest::addColumn<QString>("total");
+        // A short first page's rules end 1 mm below its last row line; later pages' at it.
+        QTest::newRow("3 rows") << 3 << QList<int>{52} << "Tételek száma: 3  ";
         QTest::newRow("37 rows: head-only last page")
             << 37 << QList<int>{187, 39} << "Tételek száma: 37  ";
         QTest::newRow("38 rows") << 38 << QList<int>{187, 43} << "Tételek száma: 38  ";

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "support/fakeplatform.h"
 #include "tools/demoregister.h"
 

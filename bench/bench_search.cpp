@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "search/search.h"
 #include "store/paths.h"
 #include "store/recordfile.h"

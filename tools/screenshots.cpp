@@ -11,7 +11,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "support/fakeplatform.h"
 #include "tools/demoregister.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/programfolder.h"
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "store/paths.h"
 #include "ui/platform.h"
 #include "ui/qtplatform.h"
@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void print(FILE* stream, const QString& text) {
+void writeLine(FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
@@ -28,10 +28,10 @@ int main(int argc, char** argv) {
     switch (command.action) {
         case app::CommandLine::Action::Help:
         case app::CommandLine::Action::Version:
-            print(stdout, command.message);
+            writeLine(stdout, command.message);
             return 0;
         case app::CommandLine::Action::Error:
-            print(stderr, command.message);
+            writeLine(stderr, command.message);
             return 2;
         case app::CommandLine::Action::Run:
             break;
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     if (!app::displayAvailable(qEnvironmentVariable("QT_QPA_PLATFORM"),
                                qEnvironmentVariable("DISPLAY"),
                                qEnvironmentVariable("WAYLAND_DISPLAY"))) {
-        print(stderr, app::noDisplayMessage());
+        writeLine(stderr, app::noDisplayMessage());
         return 1;
     }
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     // One copy of the program per register: a second one would interleave its writes.
     const app::RegisterLock lock = app::lockRegister(folder);
     if (!lock.ok()) {
-        print(stderr, lock.message + u'\n');
+        writeLine(stderr, lock.message + u'\n');
         dialogs.message(nullptr, {u"FIGYELEM!"_s, lock.message, ui::Buttons::Ok, ui::Answer::Ok,
                                   ui::Icon::Exclamation});
         return 1;

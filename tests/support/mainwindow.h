@@ -13,7 +13,7 @@
 #include <QTest>
 #include <memory>
 
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "support/fakeplatform.h"
 #include "support/tempregister.h"
 #include "ui/listmodel.h"

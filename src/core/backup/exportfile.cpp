@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "store/cp1250.h"
+#include "store/hungarian.h"
 #include "store/records.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -63,7 +63,7 @@ void putColumn(char* line, int at, int width, QByteArrayView text) {
 void fillLine(char* line, QByteArrayView record) {
     blankLine(line);
     const store::LevelView letter(record);
-    put(line, kDateAt, kDateWidth, store::encodeCp1250(ui::shortDate(letter.Datum())));
+    put(line, kDateAt, kDateWidth, store::encodeCp1250(store::shortDate(letter.Datum())));
 
     // The registration number as the lists show it; a blank serial counts as empty.
     QByteArray number = trimmedField(record, kElotag).toByteArray();

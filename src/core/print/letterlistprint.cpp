@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/locale.h"
+#include "store/hungarian.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +20,7 @@ QString typeface() {
 
 // The head of every page: the header text, "N. Oldal    " with the date, the frame with its
 // vertical rules down to `ruleBottom`, the column titles and the line under them.
-void pageHead(ui::PrintSurface& surface, const QString& header, const QString& today,
+void pageHead(print::PrintSurface& surface, const QString& header, const QString& today,
               double ruleBottom) {
     surface.setFont(typeface(), kHeaderSize, true);
     surface.drawText(0, 0, header);
@@ -35,10 +35,10 @@ void pageHead(ui::PrintSurface& surface, const QString& header, const QString& t
     surface.drawLine(kLeft, kTitleLineY, kRight, kTitleLineY);
 }
 
-void printRow(ui::PrintSurface& surface, const store::LevelRekord& letter, qint64 k) {
+void printRow(print::PrintSurface& surface, const store::LevelRekord& letter, qint64 k) {
     const double y = rowY(k);
     surface.setFont(typeface(), kTableSize, false);
-    surface.drawText(kColumns[0].textX, y, ui::shortDate(letter.Datum));
+    surface.drawText(kColumns[0].textX, y, store::shortDate(letter.Datum));
     const PrintColumn& number = letter.incoming() ? kColumns[1] : kColumns[2];
     surface.drawText(number.textX, y, store::registrationNumber(letter));
     surface.drawText(kColumns[3].textX, y, store::trimmed(letter.KitolKinek));
@@ -51,13 +51,13 @@ void printRow(ui::PrintSurface& surface, const store::LevelRekord& letter, qint6
 }  // namespace
 
 QString totalText(qint64 count) {
-    return u"Tételek száma: "_s + ui::groupedNumber(count) + u"  "_s;
+    return u"Tételek száma: "_s + store::groupedNumber(count) + u"  "_s;
 }
 
-void printLetterList(ui::PrintSurface& surface, const QString& header, const QString& today,
+void printLetterList(print::PrintSurface& surface, const QString& header, const QString& today,
                      const std::vector<store::LevelRekord>& letters) {
     const auto count = qint64(letters.size());
-    surface.setOrientation(ui::Orientation::Landscape);
+    surface.setOrientation(print::Orientation::Landscape);
     // A short list's rules end 1 mm below its last row's line.
     pageHead(surface, header, today, std::min(40 + 4 * double(count), kLastRuleBottom));
 

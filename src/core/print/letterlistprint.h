@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
+#include "print/printsurface.h"
 #include "store/records.h"
-#include "ui/platform.h"
 
 // The printed letter list: a ruled table on landscape pages in millimetres, 37 rows a page,
 // each page headed by the typed header text, the page number with the date and the column
@@ -41,7 +41,7 @@ QString totalText(qint64 count);
 // Draws the whole list on `surface`: landscape, the first page head, every letter in the
 // given order, a new page after each 37 rows, and the total. `today` is the date printed
 // beside the page numbers. The caller ends the document.
-void printLetterList(ui::PrintSurface& surface, const QString& header, const QString& today,
+void printLetterList(print::PrintSurface& surface, const QString& header, const QString& today,
                      const std::vector<store::LevelRekord>& letters);
 
 }  // namespace print

@@ -4,7 +4,8 @@
 #include <limits>
 
 #include "register/clients.h"
-#include "ui/locale.h"
+#include "store/hungarian.h"
+#include "store/numbers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,13 +22,13 @@ R recordAt(QByteArrayView records, int index) {
 template <typename R>
 std::vector<int> matchingNames(QByteArrayView records, const QString& typed) {
     static_assert(R::NevWidth <= R::Size);
-    const QString needle = ui::upper(store::trimmed(typed));
+    const QString needle = store::upper(store::trimmed(typed));
     const int count = int(records.size() / R::Size);
     std::vector<int> found;
     found.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         const QByteArrayView name = records.sliced(qsizetype(i) * R::Size, R::NevWidth);
-        if (needle.isEmpty() || ui::upperContains(name, needle))
+        if (needle.isEmpty() || store::upperContains(name, needle))
             found.push_back(i);
     }
     return found;
@@ -77,34 +78,34 @@ QString subjectCounterText(qsizetype length) {
 }
 
 QString numberOnly(QString text, const QString& previous) {
-    if (text.isEmpty() || ui::isNumber(text))
+    if (text.isEmpty() || store::isNumber(text))
         return text;
     if (!text.startsWith(previous))
         return previous;
-    while (!text.isEmpty() && !ui::isNumber(text))
+    while (!text.isEmpty() && !store::isNumber(text))
         text.chop(1);
     return text;
 }
 
 bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const QString& number,
                        const QString& name) {
-    const std::optional<qint64> whole = ui::wholeNumber(number);
+    const std::optional<qint64> whole = store::wholeNumber(number);
     return whole && conflictingClient(clients, *whole, name).has_value();
 }
 
 std::optional<qint64> proposedClientNumber(const QString& typed, const store::SetupRekord& setup,
                                            qint32 uszNum) {
     const qint64 start = setup.KezdoUgyfelszam;
-    if (setup.AutUgyfelszam == 0 || !(ui::numericValue(typed) < double(start)))
+    if (setup.AutUgyfelszam == 0 || !(store::numericValue(typed) < double(start)))
         return std::nullopt;
     return std::max(qint64(uszNum) + 1, start);
 }
 
 std::optional<qint32> clientCounterFromAnswer(const QString& answer) {
-    const std::optional<double> next = ui::leadingNumber(answer);
+    const std::optional<double> next = store::leadingNumber(answer);
     if (!next)
         return std::nullopt;
-    const std::optional<qint32> counter = ui::toInt32(*next - 1);
+    const std::optional<qint32> counter = store::toInt32(*next - 1);
     // The field shows the counter plus one, which must fit as well.
     if (!counter || *counter == std::numeric_limits<qint32>::max())
         return std::nullopt;

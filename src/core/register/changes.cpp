@@ -3,8 +3,9 @@
 #include <QFile>
 
 #include "register/numbering.h"
+#include "store/hungarian.h"
+#include "store/numbers.h"
 #include "store/recordfile.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,10 +14,6 @@ namespace {
 
 // The temporary copy of KiIrat.dat while a deletion rewrites it.
 constexpr QStringView kKiIratTemp = u"xxk.dat";
-
-ui::Message errorBox(const QString& text) {
-    return {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
-}
 
 }  // namespace
 
@@ -31,7 +28,7 @@ QString modificationDefault(std::optional<bool> incoming) {
 }
 
 std::optional<bool> answeredDirection(const std::optional<QString>& answer) {
-    if (!answer || !ui::isNumber(*answer))
+    if (!answer || !store::isNumber(*answer))
         return std::nullopt;
     QString text = answer->trimmed();
     text.replace(u',', u'.');
@@ -40,18 +37,6 @@ std::optional<bool> answeredDirection(const std::optional<QString>& answer) {
     if (!ok || value < 1 || value > 2)
         return std::nullopt;
     return value == 2;
-}
-
-ui::Message modificationQuestion() {
-    return {u" Módosítás az adatállományban !"_s,
-            u"Biztos JÓK az adatok ?\n\rMehet a módosítás ?"_s, ui::Buttons::YesNo, ui::Answer::Yes,
-            ui::Icon::Question};
-}
-
-ui::Message modificationFailedMessage() {
-    return errorBox(
-        u"A módosítást nem sikerült az adatállományba írni!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
 }
 
 ChangeResult modifyLetter(const store::Paths& paths, int year, qint64 recordNumber,
@@ -76,32 +61,19 @@ int renumberClients(const store::Paths& paths, const QString& name, double clien
     store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
     if (!clients.isOpen())
         return 0;
-    const qint32 number = ui::toInt32(clientNumber).value_or(0);
+    const qint32 number = store::toInt32(clientNumber).value_or(0);
     const QByteArray bytes = clients.readAllBytes();
     int changed = 0;
     for (qint64 n = 1; n * store::UgyfelRekord::Size <= bytes.size(); ++n) {
         auto client = store::UgyfelRekord::fromBytes(QByteArrayView(bytes).sliced(
             (n - 1) * store::UgyfelRekord::Size, store::UgyfelRekord::Size));
-        if (!ui::sameName(store::trimmed(client.Nev), name))
+        if (!store::sameName(store::trimmed(client.Nev), name))
             continue;
         client.Ugyfelszam = number;
         if (clients.write(n, client))
             ++changed;
     }
     return changed;
-}
-
-ui::Message deletionQuestion(const store::LevelRekord& letter) {
-    return {u" TÖRLÉS az adatállományból !"_s,
-            u"Biztos T Ö R Ö L H E T Ő\n\ra(z)    "_s + store::registrationNumber(letter) +
-                u"\n\riktatási számú tétel? "_s,
-            ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
-}
-
-ui::Message deletionFailedMessage() {
-    return errorBox(
-        u"A levelet nem sikerült törölni az adatállományból!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
 }
 
 std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int year,
@@ -138,20 +110,6 @@ ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumb
     store::RecordFile numFile(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
     numFile.write(1, lowerCounter(numFile.read<store::NumRekord>(1), incoming));
     return ChangeResult::Done;
-}
-
-ui::Message letterNotFoundMessage(int year) {
-    return errorBox(
-        u"A kijelölt levél nem található a %1. évi adatállományban!\r\n"
-        u"Válassza ki újra a levelet a listából."_s.arg(year));
-}
-
-ui::Message otherYearMessage(int letterYear, int pickerYear) {
-    return errorBox(
-        u"A kijelölt levél a %1. évi iktatásban szerepel, a Dátum viszont %2. évet mutat!\r\n"
-        u"Levél nem vihető át másik évbe: ha a dátuma rossz évre szól, törölje, és "
-        u"rögzítse újra a helyes évben."_s.arg(letterYear)
-            .arg(pickerYear));
 }
 
 }  // namespace reg

@@ -6,7 +6,6 @@
 #include "register/recording.h"
 #include "store/paths.h"
 #include "store/records.h"
-#include "ui/platform.h"
 
 // Modifying and deleting the letter selected in a letter list.
 namespace reg {
@@ -26,8 +25,6 @@ QString modificationDefault(std::optional<bool> incoming);
 // The direction an answer stores: 2 incoming, from 1 up to 2 outgoing. Any other number,
 // an answer that is no number, an empty answer and a cancelled box give nothing.
 std::optional<bool> answeredDirection(const std::optional<QString>& answer);
-ui::Message modificationQuestion();
-ui::Message modificationFailedMessage();
 
 // Writes the entry over letter `recordNumber` of the year (its Num stays) and the documents
 // over its document record.
@@ -41,9 +38,6 @@ int renumberClients(const store::Paths& paths, const QString& name, double clien
 
 // --- Deletion ---
 
-ui::Message deletionQuestion(const store::LevelRekord& letter);
-ui::Message deletionFailedMessage();
-
 // Letter `recordNumber` of the year, or nothing when the letter file has no such record.
 std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int year,
                                                qint64 recordNumber);
@@ -56,10 +50,5 @@ std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int ye
 ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumber);
 
 // --- Shared by both ---
-
-// The selected letter is not (or no longer) in the year's letter file.
-ui::Message letterNotFoundMessage(int year);
-// The date was moved into another year after the letter was selected.
-ui::Message otherYearMessage(int letterYear, int pickerYear);
 
 }  // namespace reg

@@ -1,13 +1,14 @@
 #include "register/clients.h"
 
-#include "ui/locale.h"
+#include "store/hungarian.h"
 
 namespace reg {
 
 std::optional<size_t> conflictingClient(const std::vector<store::UgyfelRekord>& clients,
                                         qint64 number, const QString& name) {
     for (size_t i = 0; i < clients.size(); ++i) {
-        if (clients[i].Ugyfelszam == number && !ui::sameName(store::trimmed(clients[i].Nev), name))
+        if (clients[i].Ugyfelszam == number &&
+            !store::sameName(store::trimmed(clients[i].Nev), name))
             return i;
     }
     return std::nullopt;

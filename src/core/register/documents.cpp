@@ -30,12 +30,6 @@ QString fileNameOf(const QString& path) {
 
 }  // namespace
 
-ui::FileRequest documentRequest() {
-    return {u"Megnyitás"_s,
-            u"kép (*.jpg)|*.jpg|Dokumentum (*.doc;*.docx;*.PDF)|*.doc;*.docx;*.PDF"_s, 2,
-            QString()};
-}
-
 void applyDocumentChoice(RegisterState& state, const QString& chosen) {
     if (chosen.isEmpty() || barePattern(chosen, {u"*.doc", u"*.jpg", u"*.pdf"})) {
         state.aktIratNev.clear();
@@ -45,10 +39,6 @@ void applyDocumentChoice(RegisterState& state, const QString& chosen) {
     state.aktIratNev = u'"' + fileNameOf(chosen) + u'"';
     state.aktIratUtvonal = u'"' + chosen + u'"';
     state.aktMelleklet.clear();
-}
-
-ui::FileRequest scannedLetterRequest() {
-    return {u"Megnyitás"_s, u"*.jpg;*.PDF"_s, 2, u"*.jpg;*.PDF"_s};
 }
 
 void applyScannedLetterChoice(RegisterState& state, const QString& chosen) {

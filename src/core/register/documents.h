@@ -3,7 +3,6 @@
 #include <QString>
 
 #include "register/state.h"
-#include "ui/platform.h"
 
 // The document linked to a letter (a word-processor file, a PDF or a picture, stored quoted
 // in KiIrat.dat) and the scanned image of an incoming letter (its file name in Melleklet).
@@ -13,16 +12,12 @@ namespace reg {
 // this gives the path between the first and the last quote.
 QString unquotedPath(const QString& quoted);
 
-// The file-open dialog of the document choice: pictures, or documents (preselected).
-ui::FileRequest documentRequest();
 // What the document choice keeps of the dialog's answer `chosen` (a full path; empty when
 // the dialog was cancelled). A real file becomes the quoted name and path and empties the
 // scanned letter's name; a cancelled dialog or a bare pattern empties the document name and
 // the scanned letter's name and keeps the previous path.
 void applyDocumentChoice(RegisterState& state, const QString& chosen);
 
-// The file-open dialog of the scanned-letter choice.
-ui::FileRequest scannedLetterRequest();
 // The scanned letter's file name (without folder) from the dialog's answer; a bare pattern
 // empties it and the document name.
 void applyScannedLetterChoice(RegisterState& state, const QString& chosen);

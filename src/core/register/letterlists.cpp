@@ -1,7 +1,7 @@
 #include "register/letterlists.h"
 
+#include "store/hungarian.h"
 #include "store/records.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,7 +11,7 @@ int recColumn(LetterList list) {
     return list == LetterList::All ? kAllRecColumn : kSingleRecColumn;
 }
 
-QList<ui::ListColumn> letterColumns(LetterList list) {
+QList<ListColumn> letterColumns(LetterList list) {
     if (list == LetterList::All) {
         return {
             {u"Dátum"_s, 1000, false},     {u"Cs"_s, 600, true},
@@ -103,7 +103,7 @@ QString letterCell(const LetterRows& rows, LetterList list, int index, int colum
     if (list != LetterList::All) {
         switch (column) {
             case 0:
-                return ui::shortDate(letter.Datum());
+                return store::shortDate(letter.Datum());
             case 1:
                 return letter.Elotag();
             case 2:
@@ -127,7 +127,7 @@ QString letterCell(const LetterRows& rows, LetterList list, int index, int colum
     const bool in = letter.incoming();
     switch (column) {
         case 0:
-            return ui::shortDate(letter.Datum());
+            return store::shortDate(letter.Datum());
         case 1:
             return in ? letter.Elotag() : none;
         case 2:

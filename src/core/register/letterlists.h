@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "ui/listmodel.h"
+#include "register/columns.h"
 
 // The contents of the three letter lists: which letters each list holds and how every cell
 // reads. Plain functions and data, used by the main window and tested without widgets.
@@ -30,7 +30,7 @@ inline constexpr int kAllRecColumn = 11;
 inline constexpr int kSingleRecColumn = 8;
 
 int recColumn(LetterList list);
-QList<ui::ListColumn> letterColumns(LetterList list);
+QList<ListColumn> letterColumns(LetterList list);
 
 // The serial right-aligned in four characters ("   7", "1234"). The blank serial shows as a
 // single space when `blankAsSpace` (the date picker lies before the present moment).

@@ -1,20 +1,8 @@
 #include "register/listletters.h"
 
 #include "store/recordfile.h"
-#include "ui/locale.h"
 
 namespace reg {
-
-std::vector<qint64> recordNumbers(const ui::ListModel& model, int recColumn) {
-    std::vector<qint64> numbers;
-    numbers.reserve(size_t(model.rowCount()));
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const double value = ui::numericValue(model.text(row, recColumn));
-        // Anything but a record number (a damaged cell) names no letter.
-        numbers.push_back(value >= 1 && value <= 1e15 ? qint64(value) : 0);
-    }
-    return numbers;
-}
 
 QByteArray recordsByNumber(const QString& letterFile, const std::vector<qint64>& numbers) {
     constexpr int size = store::LevelRekord::Size;

@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "store/records.h"
-#include "ui/listmodel.h"
 
 // The letters behind a letter list's rows, for printing and export: each row names its letter
 // by the record number in its "rec" column.
 namespace reg {
-
-// The numbers of the "rec" column (leading blanks skipped) in the order the list shows them.
-std::vector<qint64> recordNumbers(const ui::ListModel& model, int recColumn);
 
 // The letter records with these numbers from a letter file, read in one pass and laid end to
 // end in the given order; a number outside the file gives the empty letter.

@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "store/numbers.h"
 #include "store/recordfile.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +39,7 @@ NumberProposal proposeNumber(const store::Paths& paths, int year, bool incoming,
 
 double serialOf(int letterYear, QStringView serialBox, QStringView yearBox) {
     if (letterYear >= 2012)
-        return ui::numericValue(serialBox);
+        return store::numericValue(serialBox);
     // The old form: the characters after the first "/" of the first ten, up to the next "/".
     const QStringView head = yearBox.left(10);
     const qsizetype slash = head.indexOf(u'/');
@@ -49,7 +49,7 @@ double serialOf(int letterYear, QStringView serialBox, QStringView yearBox) {
     const qsizetype next = rest.indexOf(u'/');
     if (next >= 0)
         rest = rest.left(next);
-    return ui::numericValue(rest);
+    return store::numericValue(rest);
 }
 
 qint16 counterOf(const store::NumRekord& counters, bool incoming) {

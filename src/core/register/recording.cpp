@@ -6,28 +6,21 @@
 
 #include "register/clients.h"
 #include "register/numbering.h"
+#include "store/hungarian.h"
+#include "store/numbers.h"
 #include "store/oledate.h"
 #include "store/recordfile.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
 namespace reg {
-namespace {
-
-ui::Message refusalBox(const QString& text) {
-    return {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
-}
-
-}  // namespace
-
 int LetterEntry::year() const {
     return store::dateFromOle(datum).date.year();
 }
 
 NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial) {
     NumberCheck check;
-    const std::optional<qint64> serial = ui::wholeNumber(entry.sorszam);
+    const std::optional<qint64> serial = store::wholeNumber(entry.sorszam);
     if (!serial && keepBlankSerial && entry.sorszam.trimmed().isEmpty()) {
         check.numbers.sorszam = store::kBlankSerial;
     } else if (serial && *serial >= std::numeric_limits<qint16>::min() &&
@@ -40,7 +33,7 @@ NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial) {
 
     if (entry.ugyfelszam.trimmed().isEmpty())
         return check;  // no client number: 0
-    const std::optional<qint64> client = ui::wholeNumber(entry.ugyfelszam);
+    const std::optional<qint64> client = store::wholeNumber(entry.ugyfelszam);
     if (client && *client >= std::numeric_limits<qint16>::min() &&
         *client <= std::numeric_limits<qint16>::max()) {
         check.numbers.ugyfelszam = qint16(*client);
@@ -50,57 +43,15 @@ NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial) {
     return check;
 }
 
-ui::Message refusalMessage(Refusal refusal, bool incoming) {
-    switch (refusal) {
-        case Refusal::Serial:
-            return refusalBox(
-                u"A levél sorszáma (Szám:) csak egész szám lehet, legfeljebb 32767!"_s);
-        case Refusal::ClientNumber:
-            return refusalBox(u"Az ügyfélszám csak egész szám lehet, legfeljebb 32767!"_s);
-        case Refusal::CounterFull:
-            break;
-    }
-    return refusalBox(
-        u"Elfogytak az év %1 sorszámai: a legnagyobb sorszám, a 32767 már ki van "
-        u"adva.\r\nEbben az évben több %1 levél nem iktatható."_s.arg(incoming ? u"bejövő"_s
-                                                                               : u"kimenő"_s));
-}
-
 bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const LetterEntry& entry) {
-    const std::optional<qint64> number = ui::wholeNumber(entry.ugyfelszam);
+    const std::optional<qint64> number = store::wholeNumber(entry.ugyfelszam);
     if (!number || *number == 0)
         return false;
     return conflictingClient(clients, *number, entry.kitolKinek).has_value();
 }
 
-ui::Message clientNumberTakenMessage() {
-    return {u"FIGYELEM!"_s,
-            u"A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új ügyfélszámot."_s,
-            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation};
-}
-
 bool datedBeforeToday(double datum, QDate today) {
     return datum < store::oleFromDate(today);
-}
-
-ui::Message pastDateQuestion() {
-    return {u"Figyelem!"_s, u"A dátum nem a mai dátum!\r\n\r\nMég is rögzíthető?"_s,
-            ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Critical};
-}
-
-ui::Message noDirectionMessage() {
-    return refusalBox(u"Nincs kijelölve, hogy a levél bejövő vagy kimenő!"_s);
-}
-
-ui::Message recordingQuestion() {
-    return {u" Rögzítés az adatállományban !"_s, u"Biztos JÓK az adatok ?\n\rMehet a rögzítés ?"_s,
-            ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
-}
-
-ui::Message recordingFailedMessage() {
-    return refusalBox(
-        u"A levelet nem sikerült az adatállományba írni, nem került rögzítésre!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
 }
 
 bool counterFull(const store::Paths& paths, int year, const LetterEntry& entry) {
@@ -192,11 +143,11 @@ bool rememberClient(const store::Paths& paths, const QString& name, double clien
         const auto client = store::UgyfelRekord::fromBytes(
             QByteArrayView(bytes).sliced(at, store::UgyfelRekord::Size));
         if (double(client.Ugyfelszam) == clientNumber &&
-            ui::sameName(store::trimmed(client.Nev), trimmedName))
+            store::sameName(store::trimmed(client.Nev), trimmedName))
             return false;
     }
 
-    if (!clients.append(store::UgyfelRekord{trimmedName, ui::toInt32(clientNumber).value_or(0)}))
+    if (!clients.append(store::UgyfelRekord{trimmedName, store::toInt32(clientNumber).value_or(0)}))
         return false;
     // One new client moves the counter by one, whatever number the client got.
     store::RecordFile counter(paths.programFile(store::files::UszNum), store::UszNumRekord::Size);
@@ -210,7 +161,7 @@ bool rememberHandler(const store::Paths& paths, const QString& name) {
     const QString trimmedName = store::trimmed(name);
     const QString path = paths.programFile(store::files::Ugyintezo);
     for (const auto& handler : store::readAllRecords<store::UgyintezoRekord>(path)) {
-        if (ui::sameName(store::trimmed(handler.Nev), trimmedName))
+        if (store::sameName(store::trimmed(handler.Nev), trimmedName))
             return false;
     }
     store::RecordFile handlers(path, store::UgyintezoRekord::Size);

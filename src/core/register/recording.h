@@ -7,7 +7,6 @@
 
 #include "store/paths.h"
 #include "store/records.h"
-#include "ui/platform.h"
 
 // Recording a letter, and what modification shares with it: the entry fields read as a
 // letter, the checks made before anything is written, the letter and document records, and
@@ -51,23 +50,12 @@ struct NumberCheck {
 };
 NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial = false);
 
-// The message that refuses the input; the direction names the counter that is full.
-ui::Message refusalMessage(Refusal refusal, bool incoming);
-
 // The typed client number belongs to a client of another name. A client
 // number that reads 0 (also an empty field) or is no whole number never conflicts.
 bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const LetterEntry& entry);
-ui::Message clientNumberTakenMessage();
 
 // A letter dated before today's midnight is recorded only when the user says so.
 bool datedBeforeToday(double datum, QDate today);
-ui::Message pastDateQuestion();
-// Recording without a direction.
-ui::Message noDirectionMessage();
-// The confirmation, when "Rákérdezés rögzítésre." is ticked.
-ui::Message recordingQuestion();
-// A letter file that cannot be written: nothing of the letter is kept.
-ui::Message recordingFailedMessage();
 
 // Whether the direction's counter of `year` is at the last serial while the entry's serial
 // would have to raise it.

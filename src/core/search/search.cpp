@@ -1,7 +1,8 @@
 #include "search/search.h"
 
+#include "store/hungarian.h"
+#include "store/numbers.h"
 #include "store/oledate.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +20,7 @@ QString foldLineBreaks(QString text) {
 }  // namespace
 
 QString dateNeedle(const QString& txtDatum, QDate picker) {
-    return txtDatum.trimmed().isEmpty() ? ui::shortDate(picker) : txtDatum;
+    return txtDatum.trimmed().isEmpty() ? store::shortDate(picker) : txtDatum;
 }
 
 std::optional<QString> searchYear(const QString& txtDatum) {
@@ -65,29 +66,29 @@ Search::Search(Criterion criterion, const SearchInputs& inputs, bool skipBlankSe
       cutoff_(store::oleFromDate(kSerialCutoff)) {
     switch (criterion) {
         case Criterion::Datum:
-            needle_ = ui::upper(inputs.datum);
+            needle_ = store::upper(inputs.datum);
             break;
         case Criterion::Sorszam:
-            needle_ = ui::numberText(ui::numericValue(inputs.sorszam));
-            slashNeedle_ = ui::upper(slashKey(inputs.evszam));
+            needle_ = store::numberText(store::numericValue(inputs.sorszam));
+            slashNeedle_ = store::upper(slashKey(inputs.evszam));
             break;
         case Criterion::KitolKinek:
-            needle_ = ui::upper(inputs.kitolKinek);
+            needle_ = store::upper(inputs.kitolKinek);
             break;
         case Criterion::Ugyfelszam:
-            number_ = ui::numericValue(inputs.ugyfelszam);
+            number_ = store::numericValue(inputs.ugyfelszam);
             break;
         case Criterion::LevelTargya:
-            needle_ = ui::upper(foldLineBreaks(inputs.levelTargya));
+            needle_ = store::upper(foldLineBreaks(inputs.levelTargya));
             break;
         case Criterion::Csoport:
-            needle_ = ui::upper(inputs.csoportJel);
+            needle_ = store::upper(inputs.csoportJel);
             group_ = inputs.csoportJel;
             break;
         case Criterion::Teljes:
             break;  // the empty needle: every letter
         case Criterion::Ugyintezo:
-            needle_ = ui::upper(inputs.ugyintezo);
+            needle_ = store::upper(inputs.ugyintezo);
             break;
     }
 }
@@ -98,7 +99,7 @@ bool Search::textMatches(const store::LevelView& letter) const {
         // in the year part that held the whole number then.
         if (letter.Datum() >= cutoff_)
             return QString::number(letter.Sorszam()).contains(needle_);
-        return ui::upper(letter.Evszam()).contains(slashNeedle_);
+        return store::upper(letter.Evszam()).contains(slashNeedle_);
     }
     if (needle_.isEmpty())
         return true;  // an empty needle occurs in every field
@@ -106,20 +107,20 @@ bool Search::textMatches(const store::LevelView& letter) const {
         case Criterion::Datum: {
             const double date = letter.Datum();
             if (!haveLastDate_ || !(date == lastDate_)) {
-                lastDateText_ = ui::upper(ui::shortDate(date));
+                lastDateText_ = store::upper(store::shortDate(date));
                 lastDate_ = date;
                 haveLastDate_ = true;
             }
             return lastDateText_.contains(needle_);
         }
         case Criterion::KitolKinek:
-            return ui::upper(letter.KitolKinek()).contains(needle_);
+            return store::upper(letter.KitolKinek()).contains(needle_);
         case Criterion::LevelTargya:
-            return ui::upper(foldLineBreaks(letter.LevelTargya())).contains(needle_);
+            return store::upper(foldLineBreaks(letter.LevelTargya())).contains(needle_);
         case Criterion::Csoport:
-            return ui::upper(letter.CsoportJel()).contains(needle_);
+            return store::upper(letter.CsoportJel()).contains(needle_);
         case Criterion::Ugyintezo:
-            return ui::upper(letter.Ugyintezo()).contains(needle_);
+            return store::upper(letter.Ugyintezo()).contains(needle_);
         case Criterion::Sorszam:
         case Criterion::Ugyfelszam:
         case Criterion::Teljes:
@@ -152,12 +153,6 @@ std::vector<int> Search::matchingRecords(QByteArrayView records) const {
             found.push_back(int(i));
     }
     return found;
-}
-
-ui::Message invalidYearMessage() {
-    return {u"Keresés..."_s,
-            u"A megadott keresési dátum nem érvényes évszámot mutat.\r\nEllenőrízd!"_s,
-            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information};
 }
 
 }  // namespace search

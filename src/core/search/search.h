@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "store/records.h"
-#include "ui/platform.h"
 
 // The eight searches of a year's letters. The main window gathers the texts of its fields
 // into `SearchInputs`; `Search` decides letter by letter whether a letter belongs in the
@@ -89,8 +88,5 @@ private:
     mutable QString lastDateText_;
     mutable bool haveLastDate_ = false;
 };
-
-// "Keresés...": the year typed for the search has no folder (or is no year at all).
-ui::Message invalidYearMessage();
 
 }  // namespace search

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "ui/locale.h"
+#include "store/numbers.h"
 
 namespace settings {
 
@@ -22,13 +22,13 @@ qint32 readClientCounter(const store::Paths& paths) {
 }
 
 QString offeredNumber(const QString& boxText, qint32 counter) {
-    if (ui::numericValue(boxText) != 0)
+    if (store::numericValue(boxText) != 0)
         return boxText;
     return QString::number(qint64(counter) + 1);
 }
 
 std::optional<qint32> clientNumber(QStringView boxText) {
-    const std::optional<qint64> value = ui::wholeNumber(boxText);
+    const std::optional<qint64> value = store::wholeNumber(boxText);
     if (!value || *value < std::numeric_limits<qint32>::min() ||
         *value > std::numeric_limits<qint32>::max()) {
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "groups/groupfile.h"
+#include "settings/groupfile.h"
 
 namespace groups {
 

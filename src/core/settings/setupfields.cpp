@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "store/numbers.h"
 #include "store/recordfile.h"
-#include "ui/locale.h"
 
 namespace settings {
 namespace {
@@ -31,11 +31,11 @@ QString storedPath(const QString& typed) {
 }
 
 std::optional<qint16> counterValue(QStringView text) {
-    return ui::toInt16(ui::numericValue(text));
+    return store::toInt16(store::numericValue(text));
 }
 
 std::optional<qint32> startingClientNumber(QStringView text) {
-    const std::optional<qint64> value = ui::wholeNumber(text);
+    const std::optional<qint64> value = store::wholeNumber(text);
     if (!value || *value < std::numeric_limits<qint32>::min() ||
         *value > std::numeric_limits<qint32>::max()) {
         return std::nullopt;
@@ -52,8 +52,7 @@ store::SetupRekord withSaved(store::SetupRekord record, const SavedSettings& sav
     return record;
 }
 
-bool storeColor(const store::Paths& paths, ColorField field, const QColor& color) {
-    const qint32 stored = ui::storedFromColor(color);
+bool storeColor(const store::Paths& paths, ColorField field, qint32 stored) {
     return updateFirstRecord<store::SetupRekord>(paths.programFile(store::files::Setup),
                                                  [&](store::SetupRekord& r) {
                                                      switch (field) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -45,7 +44,8 @@ enum class ColorField { Window, LetterList, PartnerList };
 
 // Each writes record 1 of Setup.dat after reading it, so the other fields stay as they are.
 // False when the file could not be read or written.
-bool storeColor(const store::Paths& paths, ColorField field, const QColor& color);
+// `stored` is the colour as the record holds it (0x00BBGGRR).
+bool storeColor(const store::Paths& paths, ColorField field, qint32 stored);
 bool storeSortOrder(const store::Paths& paths, qint16 rendezes);
 bool storeSaved(const store::Paths& paths, const SavedSettings& saved);
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "groups/groupfile.h"
+#include "settings/groupfile.h"
+#include "store/numbers.h"
 #include "store/recordfile.h"
 #include "ui/listmodel.h"
-#include "ui/locale.h"
 #include "ui/reportview.h"
 #include "ui/widgets.h"
 
@@ -107,7 +107,7 @@ void frmCsoportok::onDelete() {
 }
 
 void frmCsoportok::onRowClicked(int row) {
-    kijeloltRekord_ = int(ui::numericValue(model_->text(row, 2)));
+    kijeloltRekord_ = int(store::numericValue(model_->text(row, 2)));
     Command2_->setEnabled(true);
 }
 

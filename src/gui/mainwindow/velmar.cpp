@@ -1,4 +1,4 @@
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -11,14 +11,15 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "register/assist.h"
-#include "register/velmar.h"
 #include "search/search.h"
+#include "store/numbers.h"
 #include "store/oledate.h"
 #include "store/recordfile.h"
 #include "ui/fieldevents.h"
 #include "ui/listmodel.h"
-#include "ui/locale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -174,9 +175,9 @@ void Velmar::changeYearFromSearchDate() {
     // The first four characters name the year. A text that is no year the picker can show
     // is reported with the search's own message; a year without folder is reported by the
     // search itself.
-    const std::optional<qint64> year = ui::wholeNumber(txtDatum_->text().left(4));
+    const std::optional<qint64> year = store::wholeNumber(txtDatum_->text().left(4));
     if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
-        platform_.dialogs.message(this, search::invalidYearMessage());
+        platform_.dialogs.message(this, invalidYearMessage());
         return;
     }
     state_.munkaEv = int(*year);

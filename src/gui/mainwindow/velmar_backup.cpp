@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "backup/yearbackup.h"
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "store/recordfile.h"
 
 using namespace Qt::StringLiterals;

@@ -5,8 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "register/changes.h"
-#include "register/velmar.h"
 #include "store/recordfile.h"
 
 using namespace Qt::StringLiterals;

@@ -1,8 +1,9 @@
 // The document linked to a letter and the scanned incoming letter: choosing them with the
 // file-open dialog, and opening the document with the desktop's default application.
 
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "register/documents.h"
-#include "register/velmar.h"
 #include "ui/platform.h"
 
 using namespace Qt::StringLiterals;

@@ -10,11 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "register/velmar.h"
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "search/search.h"
+#include "store/numbers.h"
 #include "store/recordfile.h"
 #include "ui/listmodel.h"
-#include "ui/locale.h"
 #include "ui/reportview.h"
 
 using namespace Qt::StringLiterals;
@@ -116,7 +117,7 @@ void Velmar::onLetterHeaderClicked(LetterList list, int column) {
 void Velmar::onLetterRowClicked(LetterList list, int row) {
     ui::ListModel* model = letterModel(list);
     iranyValasztasAktiv_ = false;
-    state_.kijeloltLevel = int(ui::numericValue(model->text(row, recColumn(list))));
+    state_.kijeloltLevel = int(store::numericValue(model->text(row, recColumn(list))));
     cmdTorles_->setEnabled(true);
     cmdModosit_->setEnabled(true);
 
@@ -124,7 +125,7 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
     {
         store::RecordFile file(letterFileOfLists(), store::LevelRekord::Size);
         if (file.error() == store::FileError::PathNotFound) {
-            platform_.dialogs.message(this, search::invalidYearMessage());
+            platform_.dialogs.message(this, invalidYearMessage());
             iranyValasztasAktiv_ = true;
             return;
         }
@@ -212,8 +213,8 @@ void Velmar::onCaptionDoubleClicked() {
     // The maintenance boxes set the year's counters. A box that holds no number leaves its
     // counter as it is, rather than restarting the year's numbering at 1.
     auto counter = [](const QLineEdit* box, qint16 current) -> qint16 {
-        const std::optional<double> value = ui::leadingNumber(box->text());
-        return value ? ui::toInt16(*value).value_or(current) : current;
+        const std::optional<double> value = store::leadingNumber(box->text());
+        return value ? store::toInt16(*value).value_or(current) : current;
     };
     store::RecordFile file(paths_.yearFile(pickerYear(), store::files::Num),
                            store::NumRekord::Size);

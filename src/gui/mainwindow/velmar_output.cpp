@@ -1,15 +1,29 @@
 // Export of the all-letters list to a file and printing of the three letter lists.
 
 #include "backup/exportfile.h"
+#include "mainwindow/velmar.h"
 #include "print/letterlistprint.h"
 #include "register/listletters.h"
-#include "register/velmar.h"
-#include "ui/locale.h"
+#include "store/hungarian.h"
+#include "store/numbers.h"
+#include "ui/listmodel.h"
 
 using namespace Qt::StringLiterals;
 
 namespace reg {
 namespace {
+
+// The numbers of the "rec" column (leading blanks skipped) in the order the list shows them.
+std::vector<qint64> recordNumbers(const ui::ListModel& model, int recColumn) {
+    std::vector<qint64> numbers;
+    numbers.reserve(size_t(model.rowCount()));
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const double value = store::numericValue(model.text(row, recColumn));
+        // Anything but a record number (a damaged cell) names no letter.
+        numbers.push_back(value >= 1 && value <= 1e15 ? qint64(value) : 0);
+    }
+    return numbers;
+}
 
 QString listCaption(LetterList list) {
     switch (list) {
@@ -56,7 +70,7 @@ void Velmar::onExport() {
 }
 
 void Velmar::printList(LetterList list) {
-    const std::unique_ptr<ui::PrintSurface> surface =
+    const std::unique_ptr<print::PrintSurface> surface =
         platform_.printer.begin(this, listCaption(list));
     if (!surface) {
         platform_.dialogs.message(this, {u"FIGYELEM!"_s,
@@ -70,7 +84,7 @@ void Velmar::printList(LetterList list) {
                                .input(this, u"Kigyűjtött Lista Nyomtatása !"_s,
                                       u"Kérem adja meg, a fejléc szövegét."_s, QString())
                                .value_or(QString());
-    print::printLetterList(*surface, header, ui::shortDate(platform_.clock.today()),
+    print::printLetterList(*surface, header, store::shortDate(platform_.clock.today()),
                            lettersOf(recordsOfList(list)));
     if (!surface->end()) {
         platform_.dialogs.message(this, {u"FIGYELEM!"_s,

@@ -10,9 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "register/numbering.h"
 #include "register/recording.h"
-#include "register/velmar.h"
 #include "store/oledate.h"
 #include "store/recordfile.h"
 #include "ui/reportview.h"

@@ -7,7 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "register/velmar.h"
+#include "mainwindow/messages.h"
+#include "mainwindow/velmar.h"
 #include "search/search.h"
 #include "store/recordfile.h"
 #include "ui/listmodel.h"
@@ -39,13 +40,13 @@ void Velmar::runSearch(int index) {
         // what they show. A letter file missing from an existing folder is created empty and
         // the search finds nothing.
         if (!search::isYearFolderName(year)) {
-            platform_.dialogs.message(this, search::invalidYearMessage());
+            platform_.dialogs.message(this, invalidYearMessage());
             return;
         }
         store::RecordFile file(paths_.yearFile(year, store::files::Velmar),
                                store::LevelRekord::Size);
         if (file.error() == store::FileError::PathNotFound) {
-            platform_.dialogs.message(this, search::invalidYearMessage());
+            platform_.dialogs.message(this, invalidYearMessage());
             return;
         }
         if (!file.isOpen())

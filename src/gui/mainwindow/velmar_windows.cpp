@@ -5,7 +5,7 @@
 
 #include "about/frmabout.h"
 #include "groups/frmcsoportok.h"
-#include "register/velmar.h"
+#include "mainwindow/velmar.h"
 #include "settings/frmsetup.h"
 #include "settings/mainwindowlink.h"
 #include "store/recordfile.h"

@@ -289,7 +289,7 @@ void frmSetup::onColorClicked(int index) {
             break;
     }
     // A colour that cannot be stored still shows until the program ends; no message.
-    storeColor(paths_, field, *chosen);
+    storeColor(paths_, field, ui::storedFromColor(*chosen));
 }
 
 void frmSetup::onOrderClicked(int index) {

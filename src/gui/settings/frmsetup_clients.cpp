@@ -6,9 +6,10 @@
 
 #include "settings/clientlist.h"
 #include "settings/frmsetup.h"
+#include "store/hungarian.h"
+#include "store/numbers.h"
 #include "store/recordfile.h"
 #include "ui/listmodel.h"
-#include "ui/locale.h"
 #include "ui/reportview.h"
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,7 @@ void frmSetup::onClientHeaderClicked(int column) {
 void frmSetup::onClientRowClicked(int row) {
     txtKitolKinek_->setText(clientModel_->text(row, 0));
     txtUgyfelszam_->setText(clientModel_->text(row, 1));
-    kijeloltRekord_ = int(ui::numericValue(clientModel_->text(row, 2)));
+    kijeloltRekord_ = int(store::numericValue(clientModel_->text(row, 2)));
     cmdModosit_->setEnabled(true);
     cmdDel_->setEnabled(true);
 }
@@ -117,7 +118,7 @@ void frmSetup::onClientChange() {
 }
 
 void frmSetup::onClientDelete() {
-    const QString name = ui::upper(txtKitolKinek_->text().trimmed());
+    const QString name = store::upper(txtKitolKinek_->text().trimmed());
     const ui::Answer answer = platform_.dialogs.message(
         this, {u" Törlés az adatállományban !"_s,
                u"Biztos TÖRÖLHETŐ?\n\r"_s + name + u"\n\rügyfél a listából?"_s, ui::Buttons::YesNo,

@@ -7,13 +7,11 @@
 #include <functional>
 #include <vector>
 
+#include "register/columns.h"
+
 namespace ui {
 
-struct ListColumn {
-    QString header;
-    int widthTwips = 1440;
-    bool rightAligned = false;
-};
+using reg::ListColumn;
 
 // The rows of a report-style list as display texts: the letter lists, the pick lists and the
 // lists of the settings and group windows. Rows are held as source rows whose cells a

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "print/printsurface.h"
+
 class QDialog;
 class QWidget;
 
@@ -65,29 +67,16 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
-enum class Orientation { Portrait, Landscape };
-
-// A printed document in millimetres from the top-left corner of the printable area.
-class PrintSurface {
-public:
-    virtual ~PrintSurface() = default;
-    virtual void setOrientation(Orientation orientation) = 0;
-    virtual void setFont(const QString& family, double pointSize, bool bold) = 0;
-    // Prints `text` with its top-left corner at (x, y).
-    virtual void drawText(double x, double y, const QString& text) = 0;
-    virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
-    // The current page, 1 for the first.
-    virtual int pageNumber() const = 0;
-    virtual void newPage() = 0;
-    // Ends the document and hands it to the printer; false when printing failed.
-    virtual bool end() = 0;
-};
+// The printer draws on the print layout's surface.
+using print::Orientation;
+using print::PrintSurface;
 
 class Printer {
 public:
     virtual ~Printer() = default;
     // Starts a document; nothing when no printer can be used.
-    virtual std::unique_ptr<PrintSurface> begin(QWidget* parent, const QString& documentName) = 0;
+    virtual std::unique_ptr<print::PrintSurface> begin(QWidget* parent,
+                                                       const QString& documentName) = 0;
 };
 
 class Clock {

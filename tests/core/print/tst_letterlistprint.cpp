@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "print/letterlistprint.h"
-#include "support/fakeplatform.h"
+#include "support/recordingsurface.h"
 #include "support/tempregister.h"
 
 namespace {
@@ -118,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(LetterListPrintTest)
+QTEST_APPLESS_MAIN(LetterListPrintTest)
 #include "tst_letterlistprint.moc"

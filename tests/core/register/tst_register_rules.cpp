@@ -190,5 +190,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RegisterRulesTest)
+QTEST_APPLESS_MAIN(RegisterRulesTest)
 #include "tst_register_rules.moc"

@@ -73,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SearchTest)
+QTEST_APPLESS_MAIN(SearchTest)
 #include "tst_search.moc"

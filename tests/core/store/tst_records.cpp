@@ -264,5 +264,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StoreTest)
+QTEST_APPLESS_MAIN(StoreTest)
 #include "tst_records.moc"

@@ -9,7 +9,7 @@
 
 #include "about/frmabout.h"
 #include "groups/frmcsoportok.h"
-#include "settings/setupwindow.h"
+#include "gui/settings/setupwindow.h"
 #include "ui/widgets.h"
 
 using namespace testing;

@@ -5,9 +5,9 @@
 
 #include <QListWidget>
 
+#include "gui/settings/setupwindow.h"
 #include "settings/programsearch.h"
 #include "settings/setupfields.h"
-#include "settings/setupwindow.h"
 #include "store/recordfile.h"
 
 using namespace testing;

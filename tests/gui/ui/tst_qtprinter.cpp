@@ -16,7 +16,7 @@
 
 namespace {
 
-void layDownList(ui::PrintSurface& surface, int rows) {
+void layDownList(print::PrintSurface& surface, int rows) {
     testing::DemoOptions options;
     options.letters = rows;
     print::printLetterList(surface, QStringLiteral("Bejövő és kimenő levelek – 2024"),

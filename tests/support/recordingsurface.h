@@ -14,7 +14,7 @@ public:
     explicit RecordingSurface(QStringList* calls) : calls_(calls) {}
     void setOrientation(print::Orientation o) override {
         log(o == print::Orientation::Landscape ? QStringLiteral("landscape")
-                                            : QStringLiteral("portrait"));
+                                               : QStringLiteral("portrait"));
     }
     void setFont(const QString& family, double pointSize, bool bold) override {
         log(QStringLiteral("font %1 %2%3").arg(family).arg(pointSize).arg(bold ? " bold" : ""));

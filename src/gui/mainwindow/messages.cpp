@@ -14,8 +14,7 @@ ui::Message errorBox(const QString& text) {
 ui::Message refusalMessage(Refusal refusal, bool incoming) {
     switch (refusal) {
         case Refusal::Serial:
-            return errorBox(
-                u"A levél sorszáma (Szám:) csak egész szám lehet, legfeljebb 32767!"_s);
+            return errorBox(u"A levél sorszáma (Szám:) csak egész szám lehet, legfeljebb 32767!"_s);
         case Refusal::ClientNumber:
             return errorBox(u"Az ügyfélszám csak egész szám lehet, legfeljebb 32767!"_s);
         case Refusal::CounterFull:

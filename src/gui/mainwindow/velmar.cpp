@@ -87,39 +87,40 @@ void Velmar::buildMenu() {
         a->setObjectName(name);
         return a;
     };
-    mnuKilep_ = action(u"mnuKilep"_s, u"Kilépé&s"_s);
-    mnuCsopFelvetel_ = action(u"mnuCsopFelvetel"_s, u"&Csoportok felvétele"_s);
-    mnuSetup_ = action(u"mnuSetup"_s, u"&Beállítások"_s);
-    mnuMentMost_ = action(u"mnuMentMost"_s, u"&Mentés most"_s);
-    mnuBetoltes_ = action(u"mnuBetoltes"_s, u"Mentett adatok &betöltése "_s);
-    mnuNevjegy_ = action(u"mnuNevjegy"_s, u"Né&vjegy"_s);
-    mnuPrintBeKi_ = action(u"mnuPrintBeKi"_s, u"B&ejövő-Kimenő listából"_s);
-    mnuPrintBe_ = action(u"mnuPrintBe"_s, u"&Bejövő listából"_s);
-    mnuPrintKi_ = action(u"mnuPrintKi"_s, u"&Kimenő listából"_s);
-    mnuExcel_ = action(u"mnuExcel"_s, u"Mentés &Excel fájlba"_s);
+    exitAction_ = action(u"mnuKilep"_s, u"Kilépé&s"_s);
+    groupsAction_ = action(u"mnuCsopFelvetel"_s, u"&Csoportok felvétele"_s);
+    settingsAction_ = action(u"mnuSetup"_s, u"&Beállítások"_s);
+    backupNowAction_ = action(u"mnuMentMost"_s, u"&Mentés most"_s);
+    restoreAction_ = action(u"mnuBetoltes"_s, u"Mentett adatok &betöltése "_s);
+    aboutAction_ = action(u"mnuNevjegy"_s, u"Né&vjegy"_s);
+    printAllAction_ = action(u"mnuPrintBeKi"_s, u"B&ejövő-Kimenő listából"_s);
+    printIncomingAction_ = action(u"mnuPrintBe"_s, u"&Bejövő listából"_s);
+    printOutgoingAction_ = action(u"mnuPrintKi"_s, u"&Kimenő listából"_s);
+    exportAction_ = action(u"mnuExcel"_s, u"Mentés &Excel fájlba"_s);
 
-    bar->addAction(mnuKilep_);
-    bar->addAction(mnuCsopFelvetel_);
-    bar->addAction(mnuSetup_);
+    bar->addAction(exitAction_);
+    bar->addAction(groupsAction_);
+    bar->addAction(settingsAction_);
     QMenu* mentes = bar->addMenu(u"Men&tés"_s);
     mentes->setObjectName(u"mnuMentesMenu"_s);
-    mnuMentes_ = mentes->menuAction();
-    mnuMentes_->setObjectName(u"mnuMentes"_s);
-    mentes->addAction(mnuMentMost_);
-    mentes->addAction(mnuBetoltes_);
-    bar->addAction(mnuNevjegy_);
+    backupMenuAction_ = mentes->menuAction();
+    backupMenuAction_->setObjectName(u"mnuMentes"_s);
+    mentes->addAction(backupNowAction_);
+    mentes->addAction(restoreAction_);
+    bar->addAction(aboutAction_);
     QMenu* print = bar->addMenu(u"&Nyomtatás"_s);
     print->setObjectName(u"mnuPrintMenu"_s);
-    mnuPrint_ = print->menuAction();
-    mnuPrint_->setObjectName(u"mnuPrint"_s);
-    print->addAction(mnuPrintBeKi_);
-    print->addAction(mnuPrintBe_);
-    print->addAction(mnuPrintKi_);
-    bar->addAction(mnuExcel_);
+    printMenuAction_ = print->menuAction();
+    printMenuAction_->setObjectName(u"mnuPrint"_s);
+    print->addAction(printAllAction_);
+    print->addAction(printIncomingAction_);
+    print->addAction(printOutgoingAction_);
+    bar->addAction(exportAction_);
 
     // Operations that are not part of the program yet stay visible but cannot be chosen.
-    for (QAction* a : {mnuKilep_, mnuCsopFelvetel_, mnuSetup_, mnuMentMost_, mnuBetoltes_,
-                       mnuNevjegy_, mnuPrintBeKi_, mnuPrintBe_, mnuPrintKi_, mnuExcel_}) {
+    for (QAction* a : {exitAction_, groupsAction_, settingsAction_, backupNowAction_,
+                       restoreAction_, aboutAction_, printAllAction_, printIncomingAction_,
+                       printOutgoingAction_, exportAction_}) {
         a->setEnabled(false);
     }
 }
@@ -134,118 +135,127 @@ QWidget* Velmar::buildEntryArea() {
         u"Ügyfélszám:"_s, u"KI"_s,          u"Be"_s,          u"Csoportok:"_s,
         u"Ügyintéző:"_s,  u"Cs:"_s,         u"Szám:"_s,       u"Év/xxx:"_s};
     for (int i = 0; i < 12; ++i) {
-        Label1_[i] = named(new ui::ClickLabel(captions[i]), u"Label1_%1"_s.arg(i));
+        captionLabels_[i] = named(new ui::ClickLabel(captions[i]), u"Label1_%1"_s.arg(i));
     }
 
-    DTPicker1_ = named(new QDateTimeEdit, u"DTPicker1"_s);
-    DTPicker1_->setTimeSpec(Qt::UTC);  // a plain calendar date and time, no daylight saving
-    DTPicker1_->setDisplayFormat(u"yyyy.MM.dd."_s);
-    DTPicker1_->setCalendarPopup(true);
-    DTPicker1_->setMinimumDate(QDate(1601, 1, 1));
-    DTPicker1_->setMaximumDate(QDate(9999, 12, 31));
-    ui::labelFor(Label1_[0], DTPicker1_);
+    datePicker_ = named(new QDateTimeEdit, u"DTPicker1"_s);
+    datePicker_->setTimeSpec(Qt::UTC);  // a plain calendar date and time, no daylight saving
+    datePicker_->setDisplayFormat(u"yyyy.MM.dd."_s);
+    datePicker_->setCalendarPopup(true);
+    datePicker_->setMinimumDate(QDate(1601, 1, 1));
+    datePicker_->setMaximumDate(QDate(9999, 12, 31));
+    ui::labelFor(captionLabels_[0], datePicker_);
 
-    Frame1_ = named(new QGroupBox, u"Frame1"_s);
-    Option1_[0] = named(new QRadioButton(u"&Bejövő"_s), u"Option1_0"_s);
-    Option1_[1] = named(new QRadioButton(u"&Kimenő"_s), u"Option1_1"_s);
-    directions_ = new QButtonGroup(this);
-    directions_->addButton(Option1_[0], 0);
-    directions_->addButton(Option1_[1], 1);
-    auto* frame1Layout = new QHBoxLayout(Frame1_);
+    directionFrame_ = named(new QGroupBox, u"Frame1"_s);
+    directionOptions_[0] = named(new QRadioButton(u"&Bejövő"_s), u"Option1_0"_s);
+    directionOptions_[1] = named(new QRadioButton(u"&Kimenő"_s), u"Option1_1"_s);
+    directionGroup_ = new QButtonGroup(this);
+    directionGroup_->addButton(directionOptions_[0], 0);
+    directionGroup_->addButton(directionOptions_[1], 1);
+    auto* frame1Layout = new QHBoxLayout(directionFrame_);
     frame1Layout->setContentsMargins(6, 0, 6, 0);
-    frame1Layout->addWidget(Option1_[0]);
-    frame1Layout->addWidget(Option1_[1]);
-    for (QRadioButton* option : Option1_)
+    frame1Layout->addWidget(directionOptions_[0]);
+    frame1Layout->addWidget(directionOptions_[1]);
+    for (QRadioButton* option : directionOptions_)
         option->setEnabled(false);
 
-    cmbCsoportok_ = named(new QComboBox, u"cmbCsoportok"_s);
-    cmbCsoportok_->setMinimumContentsLength(20);
-    ui::labelFor(Label1_[7], cmbCsoportok_);
-    lbJel_ = named(new QLabel, u"lbJel"_s);
-    lbJel_->setMinimumWidth(30);
-    lbJel_->setAccessibleName(u"Betűjel"_s);
+    groupCombo_ = named(new QComboBox, u"cmbCsoportok"_s);
+    groupCombo_->setMinimumContentsLength(20);
+    ui::labelFor(captionLabels_[7], groupCombo_);
+    groupCodeLabel_ = named(new QLabel, u"lbJel"_s);
+    groupCodeLabel_->setMinimumWidth(30);
+    groupCodeLabel_->setAccessibleName(u"Betűjel"_s);
 
-    txtSorszam1_ = lineEdit(u"txtSorszam1"_s, 20, u"A csoport betűjele."_s);
-    txtSorszam2_ = lineEdit(u"txtSorszam2"_s, 20, u"Sorszám"_s);
-    txtSorszam_ = lineEdit(u"txtSorszam"_s, 20, u"Évszám és esetleges perezés max 16 karakter."_s);
-    ui::labelFor(Label1_[9], txtSorszam1_);
-    ui::labelFor(Label1_[10], txtSorszam2_);
-    ui::labelFor(Label1_[11], txtSorszam_);
+    prefixEdit_ = lineEdit(u"txtSorszam1"_s, 20, u"A csoport betűjele."_s);
+    serialEdit_ = lineEdit(u"txtSorszam2"_s, 20, u"Sorszám"_s);
+    yearPartEdit_ =
+        lineEdit(u"txtSorszam"_s, 20, u"Évszám és esetleges perezés max 16 karakter."_s);
+    ui::labelFor(captionLabels_[9], prefixEdit_);
+    ui::labelFor(captionLabels_[10], serialEdit_);
+    ui::labelFor(captionLabels_[11], yearPartEdit_);
 
-    txtKitolKinek_ = lineEdit(u"txtKitolKinek"_s, 40);
-    ui::labelFor(Label1_[2], txtKitolKinek_);
-    txtUgyfelszam_ = lineEdit(u"txtUgyfelszam"_s);
-    ui::labelFor(Label1_[4], txtUgyfelszam_);
-    txtLevelTargya_ = named(new QPlainTextEdit, u"txtLevelTargya"_s);
-    txtLevelTargya_->setTabChangesFocus(true);
-    txtLevelTargya_->setFixedHeight(72);
-    ui::labelFor(Label1_[3], txtLevelTargya_);
-    lbHossz_ = named(new QLabel, u"lbHossz"_s);
-    txUgyintezo_ = lineEdit(u"txUgyintezo"_s, 30);
-    ui::labelFor(Label1_[8], txUgyintezo_);
+    correspondentEdit_ = lineEdit(u"txtKitolKinek"_s, 40);
+    ui::labelFor(captionLabels_[2], correspondentEdit_);
+    clientNumberEdit_ = lineEdit(u"txtUgyfelszam"_s);
+    ui::labelFor(captionLabels_[4], clientNumberEdit_);
+    subjectEdit_ = named(new QPlainTextEdit, u"txtLevelTargya"_s);
+    subjectEdit_->setTabChangesFocus(true);
+    subjectEdit_->setFixedHeight(72);
+    ui::labelFor(captionLabels_[3], subjectEdit_);
+    subjectCounterLabel_ = named(new QLabel, u"lbHossz"_s);
+    handlerEdit_ = lineEdit(u"txUgyintezo"_s, 30);
+    ui::labelFor(captionLabels_[8], handlerEdit_);
 
-    chkMellekletKerdes_ =
-        named(new QCheckBox(u"Rákérdezés mellékletre."_s), u"chkMellekletKerdes"_s);
-    chkRogzitKerdes_ = named(new QCheckBox(u"Rákérdezés rögzítésre."_s), u"chkRogzitKerdes"_s);
-    chkMellekletKerdes_->setChecked(true);
-    chkRogzitKerdes_->setChecked(true);
+    askDocumentCheck_ = named(new QCheckBox(u"Rákérdezés mellékletre."_s), u"chkMellekletKerdes"_s);
+    askRecordingCheck_ = named(new QCheckBox(u"Rákérdezés rögzítésre."_s), u"chkRogzitKerdes"_s);
+    askDocumentCheck_->setChecked(true);
+    askRecordingCheck_->setChecked(true);
 
-    cmdRogzit_ = named(new QPushButton(u"&Rögzítés"_s), u"cmdRogzit"_s);
-    cmdModosit_ = named(new QPushButton(u"&Módosítás"_s), u"cmdModosit"_s);
-    cmdModosit_->setToolTip(u"A kijelölt tétel módosítása."_s);
-    cmdTorles_ = named(new QPushButton(u"&Törlés"_s), u"cmdTorles"_s);
-    cmdTorles_->setToolTip(u"A kijelölt tétel törlése."_s);
-    cmdModosit_->setEnabled(false);
-    cmdTorles_->setEnabled(false);
+    recordButton_ = named(new QPushButton(u"&Rögzítés"_s), u"cmdRogzit"_s);
+    modifyButton_ = named(new QPushButton(u"&Módosítás"_s), u"cmdModosit"_s);
+    modifyButton_->setToolTip(u"A kijelölt tétel módosítása."_s);
+    deleteButton_ = named(new QPushButton(u"&Törlés"_s), u"cmdTorles"_s);
+    deleteButton_->setToolTip(u"A kijelölt tétel törlése."_s);
+    modifyButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
 
     // Date and direction, then the group.
-    grid->addWidget(Label1_[0], 0, 0);
+    grid->addWidget(captionLabels_[0], 0, 0);
     auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(DTPicker1_);
-    dateRow->addWidget(Frame1_);
+    dateRow->addWidget(datePicker_);
+    dateRow->addWidget(directionFrame_);
     dateRow->addStretch(1);
     grid->addLayout(dateRow, 0, 1, 1, 3);
-    grid->addWidget(Label1_[7], 1, 0);
+    grid->addWidget(captionLabels_[7], 1, 0);
     auto* groupRow = new QHBoxLayout;
-    groupRow->addWidget(cmbCsoportok_, 1);
-    groupRow->addWidget(lbJel_);
+    groupRow->addWidget(groupCombo_, 1);
+    groupRow->addWidget(groupCodeLabel_);
     grid->addLayout(groupRow, 1, 1, 1, 3);
 
     // The registration number: three boxes with their small captions above.
-    grid->addWidget(Label1_[1], 3, 0);
+    grid->addWidget(captionLabels_[1], 3, 0);
     auto* numberCaptions = new QHBoxLayout;
     auto* numberBoxes = new QHBoxLayout;
     for (int i : {9, 10, 11})
-        numberCaptions->addWidget(Label1_[i], i == 11 ? 2 : 1);
-    numberBoxes->addWidget(txtSorszam1_, 1);
-    numberBoxes->addWidget(txtSorszam2_, 1);
-    numberBoxes->addWidget(txtSorszam_, 2);
+        numberCaptions->addWidget(captionLabels_[i], i == 11 ? 2 : 1);
+    numberBoxes->addWidget(prefixEdit_, 1);
+    numberBoxes->addWidget(serialEdit_, 1);
+    numberBoxes->addWidget(yearPartEdit_, 2);
     grid->addLayout(numberCaptions, 2, 1, 1, 3);
     grid->addLayout(numberBoxes, 3, 1, 1, 3);
 
     // Correspondent, client number, subject, handler.
-    grid->addWidget(Label1_[2], 4, 0);
-    grid->addWidget(txtKitolKinek_, 4, 1);
-    grid->addWidget(Label1_[4], 4, 2);
-    grid->addWidget(txtUgyfelszam_, 4, 3);
-    grid->addWidget(Label1_[3], 5, 0, Qt::AlignTop);
-    grid->addWidget(txtLevelTargya_, 5, 1, 1, 3);
-    grid->addWidget(lbHossz_, 6, 1);
-    grid->addWidget(Label1_[8], 7, 0);
-    grid->addWidget(txUgyintezo_, 7, 1);
+    grid->addWidget(captionLabels_[2], 4, 0);
+    grid->addWidget(correspondentEdit_, 4, 1);
+    grid->addWidget(captionLabels_[4], 4, 2);
+    grid->addWidget(clientNumberEdit_, 4, 3);
+    grid->addWidget(captionLabels_[3], 5, 0, Qt::AlignTop);
+    grid->addWidget(subjectEdit_, 5, 1, 1, 3);
+    grid->addWidget(subjectCounterLabel_, 6, 1);
+    grid->addWidget(captionLabels_[8], 7, 0);
+    grid->addWidget(handlerEdit_, 7, 1);
+    // The scanned image of an incoming letter is chosen with this button beside the case
+    // handler; the out-of-sight scanned-letter button does the same for the program.
+    scannedLetterChoiceButton_ =
+        named(new QPushButton(u"Beszkennelt &levél..."_s), u"cmdBeszkenneltLevel"_s);
+    scannedLetterChoiceButton_->setToolTip(
+        u"A kijelölt bejövő levél beszkennelt képének (JPG vagy PDF) kiválasztása; "
+        u"a Módosítás menti a levélhez."_s);
+    scannedLetterChoiceButton_->setAccessibleName(u"Beszkennelt levél kiválasztása"_s);
+    grid->addWidget(scannedLetterChoiceButton_, 7, 3, Qt::AlignLeft);
 
     // The two questions, and the three buttons at the bottom.
     auto* questions = new QHBoxLayout;
-    questions->addWidget(chkMellekletKerdes_);
-    questions->addWidget(chkRogzitKerdes_);
+    questions->addWidget(askDocumentCheck_);
+    questions->addWidget(askRecordingCheck_);
     questions->addStretch(1);
     grid->addLayout(questions, 8, 0, 1, 4);
     grid->setRowStretch(9, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdRogzit_);
-    buttons->addWidget(cmdModosit_);
-    buttons->addWidget(cmdTorles_);
+    buttons->addWidget(recordButton_);
+    buttons->addWidget(modifyButton_);
+    buttons->addWidget(deleteButton_);
     grid->addLayout(buttons, 10, 0, 1, 4);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 1);
@@ -259,80 +269,81 @@ QWidget* Velmar::buildPickLists() {
     clientModel_ = new ui::ListModel(
         {{u"Név"_s, 3800, false}, {u"Üsz."_s, 900, true}, {u"rec"_s, 600, true}}, this);
     handlerModel_ = new ui::ListModel({{u"Név"_s, 4000, false}, {u"rec"_s, 1440, true}}, this);
-    ListView2_ = named(new ui::ReportView, u"ListView2"_s);
-    ListView2_->setListModel(clientModel_);
-    ListView2_->setAccessibleName(u"Ügyfelek"_s);
-    ListView3_ = named(new ui::ReportView, u"ListView3"_s);
-    ListView3_->setListModel(handlerModel_);
-    ListView3_->setAccessibleName(u"Ügyintézők"_s);
-    layout->addWidget(ListView2_, 3);
-    layout->addWidget(ListView3_, 2);
+    clientPickList_ = named(new ui::ReportView, u"ListView2"_s);
+    clientPickList_->setListModel(clientModel_);
+    clientPickList_->setAccessibleName(u"Ügyfelek"_s);
+    handlerPickList_ = named(new ui::ReportView, u"ListView3"_s);
+    handlerPickList_->setListModel(handlerModel_);
+    handlerPickList_->setAccessibleName(u"Ügyintézők"_s);
+    layout->addWidget(clientPickList_, 3);
+    layout->addWidget(handlerPickList_, 2);
     // Wide enough for the client list's three columns and its scroll bar.
     area->setMinimumWidth(ui::twipsToPixels(3800 + 900 + 600) + 24);
     return area;
 }
 
 QWidget* Velmar::buildSearchFrame() {
-    Frame2_ = named(new QGroupBox(u"Keresés"_s), u"Frame2"_s);
-    auto* grid = new QGridLayout(Frame2_);
-    Label2_ = named(new QLabel(u"Keresendő dátum:"_s), u"Label2"_s);
-    txtDatum_ = lineEdit(u"txtDatum"_s, 0, u"Minimum évszámot meg kell adni!!!"_s);
-    ui::labelFor(Label2_, txtDatum_);
-    grid->addWidget(Label2_, 0, 0);
-    grid->addWidget(txtDatum_, 0, 1, 1, 2);
+    searchFrame_ = named(new QGroupBox(u"Keresés"_s), u"Frame2"_s);
+    auto* grid = new QGridLayout(searchFrame_);
+    searchDateLabel_ = named(new QLabel(u"Keresendő dátum:"_s), u"Label2"_s);
+    searchDateEdit_ = lineEdit(u"txtDatum"_s, 0, u"Minimum évszámot meg kell adni!!!"_s);
+    ui::labelFor(searchDateLabel_, searchDateEdit_);
+    grid->addWidget(searchDateLabel_, 0, 0);
+    grid->addWidget(searchDateEdit_, 0, 1, 1, 2);
 
     const QStringList captions = {u"Dátum szerint"_s,        u"Sorszám szerint"_s,
                                   u"Kinek/Kitől szerint"_s,  u"Ügyfélszám szerint"_s,
                                   u"Levél tárgya szerint"_s, u"Csoport szerint"_s,
                                   u"Teljes lista"_s,         u"Ügyintéző szerint"_s};
     for (int i = 0; i < 8; ++i) {
-        Command1_[i] = named(new QPushButton(captions[i]), u"Command1_%1"_s.arg(i));
-        Command1_[i]->setEnabled(false);  // connectSearch enables them
+        searchButtons_[i] = named(new QPushButton(captions[i]), u"Command1_%1"_s.arg(i));
+        searchButtons_[i]->setEnabled(false);  // connectSearch enables them
     }
     // Three rows: date, serial, correspondent; client number, subject, group; handler, all.
     const int layoutOrder[8][2] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}, {3, 0}};
     for (int i = 0; i < 8; ++i)
-        grid->addWidget(Command1_[i], layoutOrder[i][0], layoutOrder[i][1]);
+        grid->addWidget(searchButtons_[i], layoutOrder[i][0], layoutOrder[i][1]);
     grid->setRowStretch(4, 1);
-    return Frame2_;
+    return searchFrame_;
 }
 
 QWidget* Velmar::buildListTabs() {
-    SSTab1_ = named(new QTabWidget, u"SSTab1"_s);
+    listTabs_ = named(new QTabWidget, u"SSTab1"_s);
     allModel_ = new ui::ListModel(letterColumns(LetterList::All), this);
     incomingModel_ = new ui::ListModel(letterColumns(LetterList::Incoming), this);
     outgoingModel_ = new ui::ListModel(letterColumns(LetterList::Outgoing), this);
-    ListView1_ = named(new ui::ReportView, u"ListView1"_s);
-    ListView4_ = named(new ui::ReportView, u"ListView4"_s);
-    ListView5_ = named(new ui::ReportView, u"ListView5"_s);
-    ListView1_->setListModel(allModel_);
-    ListView4_->setListModel(incomingModel_);
-    ListView5_->setListModel(outgoingModel_);
-    SSTab1_->addTab(ListView1_, u"Bejövő és kimenő levelek"_s);
-    SSTab1_->addTab(ListView4_, u"Bejövő levelek"_s);
-    SSTab1_->addTab(ListView5_, u"Kimenő levelek"_s);
-    ListView1_->setAccessibleName(u"Bejövő és kimenő levelek"_s);
-    ListView4_->setAccessibleName(u"Bejövő levelek"_s);
-    ListView5_->setAccessibleName(u"Kimenő levelek"_s);
-    return SSTab1_;
+    allList_ = named(new ui::ReportView, u"ListView1"_s);
+    incomingList_ = named(new ui::ReportView, u"ListView4"_s);
+    outgoingList_ = named(new ui::ReportView, u"ListView5"_s);
+    allList_->setListModel(allModel_);
+    incomingList_->setListModel(incomingModel_);
+    outgoingList_->setListModel(outgoingModel_);
+    listTabs_->addTab(allList_, u"Bejövő és kimenő levelek"_s);
+    listTabs_->addTab(incomingList_, u"Bejövő levelek"_s);
+    listTabs_->addTab(outgoingList_, u"Kimenő levelek"_s);
+    allList_->setAccessibleName(u"Bejövő és kimenő levelek"_s);
+    incomingList_->setAccessibleName(u"Bejövő levelek"_s);
+    outgoingList_->setAccessibleName(u"Kimenő levelek"_s);
+    return listTabs_;
 }
 
 void Velmar::buildHiddenArea(QWidget* central) {
     hiddenArea_ = named(new QWidget(central), u"hiddenArea"_s);
     auto* layout = new QHBoxLayout(hiddenArea_);
-    Text1_ = lineEdit(u"Text1"_s);
-    Text2_ = lineEdit(u"Text2"_s);
-    ui::labelFor(Label1_[5], Text1_);
-    ui::labelFor(Label1_[6], Text2_);
-    cmdLevelek_ = named(new QPushButton(u"&Bejövő levelek"_s), u"cmdLevelek"_s);
-    cmdKiLevelek_ = named(new QPushButton(u"Command3"_s), u"cmdKiLevelek"_s);
-    cmdKiLevelStart_ = named(new QPushButton(u"Kilevelek"_s), u"cmdKiLevelStart"_s);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Label1_[5], Text1_, Label1_[6], Text2_, cmdLevelek_,
-                                         cmdKiLevelek_, cmdKiLevelStart_}) {
+    outgoingCounterEdit_ = lineEdit(u"Text1"_s);
+    incomingCounterEdit_ = lineEdit(u"Text2"_s);
+    ui::labelFor(captionLabels_[5], outgoingCounterEdit_);
+    ui::labelFor(captionLabels_[6], incomingCounterEdit_);
+    scannedLetterButton_ = named(new QPushButton(u"&Bejövő levelek"_s), u"cmdLevelek"_s);
+    documentChoiceButton_ = named(new QPushButton(u"Command3"_s), u"cmdKiLevelek"_s);
+    documentOpenButton_ = named(new QPushButton(u"Kilevelek"_s), u"cmdKiLevelStart"_s);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             captionLabels_[5], outgoingCounterEdit_, captionLabels_[6], incomingCounterEdit_,
+             scannedLetterButton_, documentChoiceButton_, documentOpenButton_}) {
         layout->addWidget(w);
         // Out of sight, out of the Tab order: only the program presses these.
-        w->setFocusPolicy(w == Text1_ || w == Text2_ ? Qt::ClickFocus : Qt::NoFocus);
+        w->setFocusPolicy(w == outgoingCounterEdit_ || w == incomingCounterEdit_ ? Qt::ClickFocus
+                                                                                 : Qt::NoFocus);
     }
 }
 
@@ -355,7 +366,7 @@ void Velmar::load() {
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
     ui::centreOnScreen(this);
     // 3. Today's date, no time of day.
-    DTPicker1_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
+    datePicker_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
     state_.munkaEv = pickerYear();
     // 4. The settings.
     state_.settings =
@@ -368,22 +379,22 @@ void Velmar::load() {
     // 7. The year's letters.
     beolvas();
     // 8.
-    iranyValasztasAktiv_ = true;
+    directionChoiceActive_ = true;
 }
 
 void Velmar::activate() {
-    cmbCsoportok_->clear();
+    groupCombo_->clear();
     const auto groups =
         store::readAllRecords<store::CsoportRekord>(paths_.programFile(store::files::Csoportok));
     if (groups.empty()) {
         // Without groups a letter is numbered without one: both directions are open.
-        for (QRadioButton* option : Option1_)
+        for (QRadioButton* option : directionOptions_)
             option->setEnabled(true);
         uncheckDirections();
     }
     for (const auto& group : groups)
-        cmbCsoportok_->addItem(store::trimmed(group.Nev));
-    cmbCsoportok_->setCurrentIndex(-1);
+        groupCombo_->addItem(store::trimmed(group.Nev));
+    groupCombo_->setCurrentIndex(-1);
 }
 
 void Velmar::applyStoredColors() {
@@ -394,27 +405,28 @@ void Velmar::applyStoredColors() {
 
 void Velmar::applyWindowColor(const QColor& color) {
     ui::setBackground(centralWidget(), color);
-    std::vector<QWidget*> painted = {Frame1_,         Frame2_,     Label2_,     lbJel_,
-                                     lbHossz_,        Option1_[0], Option1_[1], chkMellekletKerdes_,
-                                     chkRogzitKerdes_};
+    std::vector<QWidget*> painted = {
+        directionFrame_,      searchFrame_,         searchDateLabel_,
+        groupCodeLabel_,      subjectCounterLabel_, directionOptions_[0],
+        directionOptions_[1], askDocumentCheck_,    askRecordingCheck_};
     for (int i = 0; i <= 8; ++i)
-        painted.push_back(Label1_[i]);
+        painted.push_back(captionLabels_[i]);
     for (QWidget* w : painted)
         ui::setBackground(w, color);
 }
 
 void Velmar::applyLetterListColor(const QColor& color, bool allLists) {
-    ui::setListBackground(ListView1_, color);
+    ui::setListBackground(allList_, color);
     if (allLists) {
-        ui::setListBackground(ListView4_, color);
-        ui::setListBackground(ListView5_, color);
+        ui::setListBackground(incomingList_, color);
+        ui::setListBackground(outgoingList_, color);
     }
 }
 
 void Velmar::applyPartnerListColor(const QColor& color, bool bothLists) {
-    ui::setListBackground(ListView2_, color);
+    ui::setListBackground(clientPickList_, color);
     if (bothLists)
-        ui::setListBackground(ListView3_, color);
+        ui::setListBackground(handlerPickList_, color);
 }
 
 void Velmar::setLetterListOrder(Qt::SortOrder order) {
@@ -426,18 +438,18 @@ void Velmar::setLetterListOrder(Qt::SortOrder order) {
 }
 
 double Velmar::pickerValue() const {
-    const QDateTime value = DTPicker1_->dateTime();
+    const QDateTime value = datePicker_->dateTime();
     return store::oleFromDate(value.date(), value.time());
 }
 
 int Velmar::pickerYear() const {
-    return DTPicker1_->date().year();
+    return datePicker_->date().year();
 }
 
 void Velmar::setPickerValue(double value) {
     const store::DateParts parts = store::dateFromOle(value);
     if (parts.date.isValid())
-        DTPicker1_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
+        datePicker_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
 }
 
 double Velmar::nowValue() const {
@@ -446,36 +458,36 @@ double Velmar::nowValue() const {
 }
 
 void Velmar::uncheckDirections() {
-    directions_->setExclusive(false);
-    for (QRadioButton* option : Option1_)
+    directionGroup_->setExclusive(false);
+    for (QRadioButton* option : directionOptions_)
         option->setChecked(false);
-    directions_->setExclusive(true);
+    directionGroup_->setExclusive(true);
 }
 
 void Velmar::connectHandlers() {
-    connect(ListView1_, &ui::ReportView::itemClicked, this,
+    connect(allList_, &ui::ReportView::itemClicked, this,
             [this](int row) { onLetterRowClicked(LetterList::All, row); });
-    connect(ListView4_, &ui::ReportView::itemClicked, this,
+    connect(incomingList_, &ui::ReportView::itemClicked, this,
             [this](int row) { onLetterRowClicked(LetterList::Incoming, row); });
-    connect(ListView5_, &ui::ReportView::itemClicked, this,
+    connect(outgoingList_, &ui::ReportView::itemClicked, this,
             [this](int row) { onLetterRowClicked(LetterList::Outgoing, row); });
-    connect(ListView1_, &ui::ReportView::itemDoubleClicked, this, &Velmar::onLetterDoubleClicked);
-    connect(ListView1_, &ui::ReportView::headerClicked, this,
+    connect(allList_, &ui::ReportView::itemDoubleClicked, this, &Velmar::onLetterDoubleClicked);
+    connect(allList_, &ui::ReportView::headerClicked, this,
             [this](int column) { onLetterHeaderClicked(LetterList::All, column); });
-    connect(ListView4_, &ui::ReportView::headerClicked, this,
+    connect(incomingList_, &ui::ReportView::headerClicked, this,
             [this](int column) { onLetterHeaderClicked(LetterList::Incoming, column); });
-    connect(ListView5_, &ui::ReportView::headerClicked, this,
+    connect(outgoingList_, &ui::ReportView::headerClicked, this,
             [this](int column) { onLetterHeaderClicked(LetterList::Outgoing, column); });
-    connect(ListView2_, &ui::ReportView::itemClicked, this, &Velmar::onClientRowClicked);
-    connect(ListView2_, &ui::ReportView::mouseReleased, this,
-            [this] { txtLevelTargya_->setFocus(Qt::MouseFocusReason); });
-    connect(ListView3_, &ui::ReportView::itemClicked, this, &Velmar::onHandlerRowClicked);
-    connect(cmbCsoportok_, &QComboBox::activated, this, &Velmar::onGroupChosen);
-    connect(DTPicker1_, &QDateTimeEdit::dateChanged, this, &Velmar::onPickerChanged);
-    for (ui::ClickLabel* caption : Label1_) {
+    connect(clientPickList_, &ui::ReportView::itemClicked, this, &Velmar::onClientRowClicked);
+    connect(clientPickList_, &ui::ReportView::mouseReleased, this,
+            [this] { subjectEdit_->setFocus(Qt::MouseFocusReason); });
+    connect(handlerPickList_, &ui::ReportView::itemClicked, this, &Velmar::onHandlerRowClicked);
+    connect(groupCombo_, &QComboBox::activated, this, &Velmar::onGroupChosen);
+    connect(datePicker_, &QDateTimeEdit::dateChanged, this, &Velmar::onPickerChanged);
+    for (ui::ClickLabel* caption : captionLabels_) {
         connect(caption, &ui::ClickLabel::doubleClicked, this, &Velmar::onCaptionDoubleClicked);
     }
-    connect(cmdKiLevelStart_, &QPushButton::clicked, this, &Velmar::openDocument);
+    connect(documentOpenButton_, &QPushButton::clicked, this, &Velmar::openDocument);
 }
 
 }  // namespace reg

@@ -149,7 +149,7 @@ private:
     // The year of the letter last selected in a letter list: modification and deletion refuse
     // when the date has since been moved into another year.
     int selectedLetterYear_ = 0;
-    QPushButton* cmdBeszkenneltLevel_ = nullptr;  // the scanned-letter choice, on screen
+    QPushButton* scannedLetterChoiceButton_ = nullptr;  // the scanned-letter choice, on screen
 
     // Searching the register (velmar_search.cpp) and the help of the entry fields
     // (velmar_assist.cpp).
@@ -170,63 +170,63 @@ private:
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;
-    bool iranyValasztasAktiv_ = false;
+    bool directionChoiceActive_ = false;
     // The year folder the lists were filled from, when a search took it from the search date
     // field instead of the picker; selection reads the letters from there.
     std::optional<QString> listYear_;
 
     // Menu.
-    QAction* mnuKilep_ = nullptr;
-    QAction* mnuCsopFelvetel_ = nullptr;
-    QAction* mnuSetup_ = nullptr;
-    QAction* mnuMentes_ = nullptr;
-    QAction* mnuMentMost_ = nullptr;
-    QAction* mnuBetoltes_ = nullptr;
-    QAction* mnuNevjegy_ = nullptr;
-    QAction* mnuPrint_ = nullptr;
-    QAction* mnuPrintBeKi_ = nullptr;
-    QAction* mnuPrintBe_ = nullptr;
-    QAction* mnuPrintKi_ = nullptr;
-    QAction* mnuExcel_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* groupsAction_ = nullptr;
+    QAction* settingsAction_ = nullptr;
+    QAction* backupMenuAction_ = nullptr;
+    QAction* backupNowAction_ = nullptr;
+    QAction* restoreAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* printMenuAction_ = nullptr;
+    QAction* printAllAction_ = nullptr;
+    QAction* printIncomingAction_ = nullptr;
+    QAction* printOutgoingAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
 
     // Entry area.
     QWidget* mainArea_ = nullptr;
-    QDateTimeEdit* DTPicker1_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QRadioButton* Option1_[2] = {};
-    QButtonGroup* directions_ = nullptr;
-    QComboBox* cmbCsoportok_ = nullptr;
-    QLabel* lbJel_ = nullptr;
-    QLineEdit* txtSorszam1_ = nullptr;
-    QLineEdit* txtSorszam2_ = nullptr;
-    QLineEdit* txtSorszam_ = nullptr;
-    QLineEdit* txtKitolKinek_ = nullptr;
-    QLineEdit* txtUgyfelszam_ = nullptr;
-    QPlainTextEdit* txtLevelTargya_ = nullptr;
-    QLabel* lbHossz_ = nullptr;
-    QLineEdit* txUgyintezo_ = nullptr;
-    ui::ReportView* ListView2_ = nullptr;
-    ui::ReportView* ListView3_ = nullptr;
+    QDateTimeEdit* datePicker_ = nullptr;
+    QGroupBox* directionFrame_ = nullptr;
+    QRadioButton* directionOptions_[2] = {};
+    QButtonGroup* directionGroup_ = nullptr;
+    QComboBox* groupCombo_ = nullptr;
+    QLabel* groupCodeLabel_ = nullptr;
+    QLineEdit* prefixEdit_ = nullptr;
+    QLineEdit* serialEdit_ = nullptr;
+    QLineEdit* yearPartEdit_ = nullptr;
+    QLineEdit* correspondentEdit_ = nullptr;
+    QLineEdit* clientNumberEdit_ = nullptr;
+    QPlainTextEdit* subjectEdit_ = nullptr;
+    QLabel* subjectCounterLabel_ = nullptr;
+    QLineEdit* handlerEdit_ = nullptr;
+    ui::ReportView* clientPickList_ = nullptr;
+    ui::ReportView* handlerPickList_ = nullptr;
     ui::ListModel* clientModel_ = nullptr;
     ui::ListModel* handlerModel_ = nullptr;
-    QCheckBox* chkMellekletKerdes_ = nullptr;
-    QCheckBox* chkRogzitKerdes_ = nullptr;
-    QPushButton* cmdRogzit_ = nullptr;
-    QPushButton* cmdModosit_ = nullptr;
-    QPushButton* cmdTorles_ = nullptr;
-    ui::ClickLabel* Label1_[12] = {};
+    QCheckBox* askDocumentCheck_ = nullptr;
+    QCheckBox* askRecordingCheck_ = nullptr;
+    QPushButton* recordButton_ = nullptr;
+    QPushButton* modifyButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    ui::ClickLabel* captionLabels_[12] = {};
 
     // Search frame.
-    QGroupBox* Frame2_ = nullptr;
-    QPushButton* Command1_[8] = {};
-    QLineEdit* txtDatum_ = nullptr;
-    QLabel* Label2_ = nullptr;
+    QGroupBox* searchFrame_ = nullptr;
+    QPushButton* searchButtons_[8] = {};
+    QLineEdit* searchDateEdit_ = nullptr;
+    QLabel* searchDateLabel_ = nullptr;
 
     // Letter lists.
-    QTabWidget* SSTab1_ = nullptr;
-    ui::ReportView* ListView1_ = nullptr;
-    ui::ReportView* ListView4_ = nullptr;
-    ui::ReportView* ListView5_ = nullptr;
+    QTabWidget* listTabs_ = nullptr;
+    ui::ReportView* allList_ = nullptr;
+    ui::ReportView* incomingList_ = nullptr;
+    ui::ReportView* outgoingList_ = nullptr;
     ui::ListModel* allModel_ = nullptr;
     ui::ListModel* incomingModel_ = nullptr;
     ui::ListModel* outgoingModel_ = nullptr;
@@ -234,11 +234,11 @@ private:
     // Below the visible client area: the counter maintenance boxes and the document buttons
     // that other operations press.
     QWidget* hiddenArea_ = nullptr;
-    QLineEdit* Text1_ = nullptr;
-    QLineEdit* Text2_ = nullptr;
-    QPushButton* cmdLevelek_ = nullptr;
-    QPushButton* cmdKiLevelek_ = nullptr;
-    QPushButton* cmdKiLevelStart_ = nullptr;
+    QLineEdit* outgoingCounterEdit_ = nullptr;
+    QLineEdit* incomingCounterEdit_ = nullptr;
+    QPushButton* scannedLetterButton_ = nullptr;
+    QPushButton* documentChoiceButton_ = nullptr;
+    QPushButton* documentOpenButton_ = nullptr;
 };
 
 }  // namespace reg

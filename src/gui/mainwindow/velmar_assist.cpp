@@ -43,38 +43,37 @@ void Velmar::connectAssistance() {
         connect(from, &QLineEdit::returnPressed, this,
                 [to] { to->setFocus(Qt::OtherFocusReason); });
     };
-    enterMovesTo(txtSorszam_, txtKitolKinek_);
-    enterMovesTo(txtKitolKinek_, txtUgyfelszam_);
-    enterMovesTo(txtUgyfelszam_, txtLevelTargya_);
-    enterMovesTo(txUgyintezo_, cmdRogzit_);
+    enterMovesTo(yearPartEdit_, correspondentEdit_);
+    enterMovesTo(correspondentEdit_, clientNumberEdit_);
+    enterMovesTo(clientNumberEdit_, subjectEdit_);
+    enterMovesTo(handlerEdit_, recordButton_);
     // The subject is one line of the register: Enter moves on and adds no line break.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        ui::onKeyPress(txtLevelTargya_, key,
-                       [this] { txUgyintezo_->setFocus(Qt::OtherFocusReason); });
+        ui::onKeyPress(subjectEdit_, key, [this] { handlerEdit_->setFocus(Qt::OtherFocusReason); });
     }
 
-    ui::onFocusIn(txtSorszam_, [this] {
-        txtSorszam_->deselect();
-        txtSorszam_->end(false);
+    ui::onFocusIn(yearPartEdit_, [this] {
+        yearPartEdit_->deselect();
+        yearPartEdit_->end(false);
     });
-    ui::onFocusIn(txUgyintezo_, [this] { txUgyintezo_->selectAll(); });
+    ui::onFocusIn(handlerEdit_, [this] { handlerEdit_->selectAll(); });
 
-    connect(txtKitolKinek_, &QLineEdit::textChanged, this, &Velmar::lookUpClients);
-    connect(txUgyintezo_, &QLineEdit::textChanged, this, &Velmar::lookUpHandlers);
-    connect(txtLevelTargya_, &QPlainTextEdit::textChanged, this, &Velmar::controlSubjectLength);
-    connect(txtSorszam2_, &QLineEdit::textChanged, this, &Velmar::keepSerialNumeric);
+    connect(correspondentEdit_, &QLineEdit::textChanged, this, &Velmar::lookUpClients);
+    connect(handlerEdit_, &QLineEdit::textChanged, this, &Velmar::lookUpHandlers);
+    connect(subjectEdit_, &QPlainTextEdit::textChanged, this, &Velmar::controlSubjectLength);
+    connect(serialEdit_, &QLineEdit::textChanged, this, &Velmar::keepSerialNumeric);
 
-    ui::onFocusIn(txtUgyfelszam_, [this] { checkAndProposeClientNumber(); });
-    ui::onKeyPress(txtUgyfelszam_, Qt::Key_F2, [this] { setNextClientNumber(); });
+    ui::onFocusIn(clientNumberEdit_, [this] { checkAndProposeClientNumber(); });
+    ui::onKeyPress(clientNumberEdit_, Qt::Key_F2, [this] { setNextClientNumber(); });
 
-    connect(txtDatum_, &QLineEdit::returnPressed, this, &Velmar::changeYearFromSearchDate);
+    connect(searchDateEdit_, &QLineEdit::returnPressed, this, &Velmar::changeYearFromSearchDate);
 }
 
 void Velmar::lookUpClients() {
     auto records = std::make_shared<const QByteArray>(
         allRecordBytes(paths_.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size));
-    auto rows =
-        std::make_shared<const std::vector<int>>(matchingClients(*records, txtKitolKinek_->text()));
+    auto rows = std::make_shared<const std::vector<int>>(
+        matchingClients(*records, correspondentEdit_->text()));
     clientModel_->setRows(int(rows->size()), [records, rows](int row, int column) {
         return clientCell(*records, (*rows)[size_t(row)], column);
     });
@@ -84,15 +83,15 @@ void Velmar::lookUpHandlers() {
     auto records = std::make_shared<const QByteArray>(
         allRecordBytes(paths_.programFile(store::files::Ugyintezo), store::UgyintezoRekord::Size));
     auto rows =
-        std::make_shared<const std::vector<int>>(matchingHandlers(*records, txUgyintezo_->text()));
+        std::make_shared<const std::vector<int>>(matchingHandlers(*records, handlerEdit_->text()));
     handlerModel_->setRows(int(rows->size()), [records, rows](int row, int column) {
         return handlerCell(*records, (*rows)[size_t(row)], column);
     });
 }
 
 void Velmar::controlSubjectLength() {
-    QTextDocument* subject = txtLevelTargya_->document();
-    if (txtLevelTargya_->toPlainText().size() > kSubjectLimit) {
+    QTextDocument* subject = subjectEdit_->document();
+    if (subjectEdit_->toPlainText().size() > kSubjectLimit) {
         platform_.dialogs.message(
             this, {u" Hiba !"_s, u"A szöveg hossza max. 100 karakter lehet."_s, ui::Buttons::Ok,
                    ui::Answer::Ok, ui::Icon::None});
@@ -104,18 +103,18 @@ void Velmar::controlSubjectLength() {
         cut.removeSelectedText();
         return;
     }
-    lbHossz_->setText(subjectCounterText(txtLevelTargya_->toPlainText().size()));
+    subjectCounterLabel_->setText(subjectCounterText(subjectEdit_->toPlainText().size()));
 }
 
 void Velmar::keepSerialNumeric() {
-    const QString text = txtSorszam2_->text();
+    const QString text = serialEdit_->text();
     const QString kept = numberOnly(text, lastSerialText_);
     lastSerialText_ = kept;
     if (kept == text)
         return;
-    txtSorszam2_->setText(kept);
-    txtSorszam2_->setFocus(Qt::OtherFocusReason);
-    txtSorszam2_->end(false);
+    serialEdit_->setText(kept);
+    serialEdit_->setFocus(Qt::OtherFocusReason);
+    serialEdit_->end(false);
 }
 
 void Velmar::checkAndProposeClientNumber() {
@@ -127,13 +126,13 @@ void Velmar::checkAndProposeClientNumber() {
 
     const auto clients =
         store::readAllRecords<store::UgyfelRekord>(paths_.programFile(store::files::Ugyfelek));
-    if (clientNumberTaken(clients, txtUgyfelszam_->text(), txtKitolKinek_->text())) {
+    if (clientNumberTaken(clients, clientNumberEdit_->text(), correspondentEdit_->text())) {
         platform_.dialogs.message(
             this,
             {u"FIGYELEM!"_s,
              u"A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új ügyfélszámot."_s,
              ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
-        txtUgyfelszam_->clear();
+        clientNumberEdit_->clear();
     }
 
     const auto setup =
@@ -141,8 +140,8 @@ void Velmar::checkAndProposeClientNumber() {
     if (setup.AutUgyfelszam != 0) {
         const auto usz =
             store::readFirstRecord<store::UszNumRekord>(paths_.programFile(store::files::UszNum));
-        if (const auto next = proposedClientNumber(txtUgyfelszam_->text(), setup, usz.UszNum))
-            txtUgyfelszam_->setText(QString::number(*next));
+        if (const auto next = proposedClientNumber(clientNumberEdit_->text(), setup, usz.UszNum))
+            clientNumberEdit_->setText(QString::number(*next));
     }
     checkingClientNumber_ = false;
 }
@@ -168,21 +167,21 @@ void Velmar::setNextClientNumber() {
                    ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
         return;
     }
-    txtUgyfelszam_->setText(QString::number(qint64(*counter) + 1));
+    clientNumberEdit_->setText(QString::number(qint64(*counter) + 1));
 }
 
 void Velmar::changeYearFromSearchDate() {
     // The first four characters name the year. A text that is no year the picker can show
     // is reported with the search's own message; a year without folder is reported by the
     // search itself.
-    const std::optional<qint64> year = store::wholeNumber(txtDatum_->text().left(4));
+    const std::optional<qint64> year = store::wholeNumber(searchDateEdit_->text().left(4));
     if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
         platform_.dialogs.message(this, invalidYearMessage());
         return;
     }
     state_.munkaEv = int(*year);
     setPickerValue(store::oleFromDate(QDate(int(*year), 1, 1)));
-    Command1_[int(search::Criterion::Datum)]->click();
+    runSearch(int(search::Criterion::Datum));
 }
 
 }  // namespace reg

@@ -34,15 +34,17 @@ ui::Message backupFailed(int year, const QString& target) {
 }  // namespace
 
 void Velmar::connectBackupAndOutput() {
-    connect(mnuMentMost_, &QAction::triggered, this, &Velmar::onBackupNow);
-    connect(mnuBetoltes_, &QAction::triggered, this, &Velmar::onRestore);
-    connect(mnuKilep_, &QAction::triggered, this, &Velmar::onExit);
-    connect(mnuExcel_, &QAction::triggered, this, &Velmar::onExport);
-    connect(mnuPrintBeKi_, &QAction::triggered, this, [this] { printList(LetterList::All); });
-    connect(mnuPrintBe_, &QAction::triggered, this, [this] { printList(LetterList::Incoming); });
-    connect(mnuPrintKi_, &QAction::triggered, this, [this] { printList(LetterList::Outgoing); });
-    for (QAction* a : {mnuKilep_, mnuMentMost_, mnuBetoltes_, mnuExcel_, mnuPrintBeKi_, mnuPrintBe_,
-                       mnuPrintKi_}) {
+    connect(backupNowAction_, &QAction::triggered, this, &Velmar::onBackupNow);
+    connect(restoreAction_, &QAction::triggered, this, &Velmar::onRestore);
+    connect(exitAction_, &QAction::triggered, this, &Velmar::onExit);
+    connect(exportAction_, &QAction::triggered, this, &Velmar::onExport);
+    connect(printAllAction_, &QAction::triggered, this, [this] { printList(LetterList::All); });
+    connect(printIncomingAction_, &QAction::triggered, this,
+            [this] { printList(LetterList::Incoming); });
+    connect(printOutgoingAction_, &QAction::triggered, this,
+            [this] { printList(LetterList::Outgoing); });
+    for (QAction* a : {exitAction_, backupNowAction_, restoreAction_, exportAction_,
+                       printAllAction_, printIncomingAction_, printOutgoingAction_}) {
         a->setEnabled(true);
     }
 }
@@ -110,8 +112,8 @@ void Velmar::onRestore() {
     if (jumpToLast)
         jumpToLastRow({1, kDateColumn});
     clearEntryFields();
-    cmdModosit_->setEnabled(false);
-    cmdTorles_->setEnabled(false);
+    modifyButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
 }
 
 void Velmar::onExit() {

@@ -32,8 +32,8 @@ void Velmar::finishChange(bool jumpToLast) {
     if (jumpToLast)
         jumpToLastRow({1, 0});
     clearEntryFields();
-    cmdModosit_->setEnabled(false);
-    cmdTorles_->setEnabled(false);
+    modifyButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
 }
 
 void Velmar::onModify() {
@@ -55,14 +55,15 @@ void Velmar::onModify() {
     const NumberCheck check = checkNumbers(entry, stored && stored->Sorszam == store::kBlankSerial);
     if (check.refusal) {
         platform_.dialogs.message(this, refusalMessage(*check.refusal, *incoming));
-        QLineEdit* field = *check.refusal == Refusal::ClientNumber ? txtUgyfelszam_ : txtSorszam2_;
+        QLineEdit* field =
+            *check.refusal == Refusal::ClientNumber ? clientNumberEdit_ : serialEdit_;
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
         return;
     }
 
-    if (chkMellekletKerdes_->isChecked())
-        cmdKiLevelek_->click();
+    if (askDocumentCheck_->isChecked())
+        chooseDocument();
     if (platform_.dialogs.message(this, modificationQuestion()) != ui::Answer::Yes)
         return;
 

@@ -37,13 +37,13 @@ ui::ListModel* Velmar::letterModel(LetterList list) const {
 ui::ReportView* Velmar::letterView(LetterList list) const {
     switch (list) {
         case LetterList::Incoming:
-            return ListView4_;
+            return incomingList_;
         case LetterList::Outgoing:
-            return ListView5_;
+            return outgoingList_;
         case LetterList::All:
             break;
     }
-    return ListView1_;
+    return allList_;
 }
 
 QString Velmar::letterFileOfLists() const {
@@ -80,7 +80,7 @@ void Velmar::sortAndSelectAfterFill() {
     // incoming serial and outgoing serial: incoming letters by number, then outgoing ones.
     const bool ascending = allModel_->sortOrder() == Qt::AscendingOrder;
     if (ascending)
-        ListView1_->setFocus(Qt::OtherFocusReason);
+        allList_->setFocus(Qt::OtherFocusReason);
     for (LetterList list : {LetterList::Incoming, LetterList::Outgoing}) {
         letterModel(list)->sortByColumn(kIncomingSerialColumn);
         letterView(list)->selectLastRow();
@@ -89,25 +89,25 @@ void Velmar::sortAndSelectAfterFill() {
     allModel_->sortByColumn(kIncomingSerialColumn);
     allModel_->sortByColumn(kOutgoingSerialColumn);
     if (ascending) {
-        ListView1_->selectLastRow();
+        allList_->selectLastRow();
     } else {
-        ListView1_->selectFirstRow();
+        allList_->selectFirstRow();
     }
 }
 
 void Velmar::jumpToLastRow(std::initializer_list<int> columns) {
-    ListView1_->setFocus(Qt::OtherFocusReason);
+    allList_->setFocus(Qt::OtherFocusReason);
     for (int column : columns)
         allModel_->sortByColumn(column);
-    ListView1_->selectLastRow();
+    allList_->selectLastRow();
 }
 
 void Velmar::clearEntryFields() {
     uncheckDirections();
-    txtKitolKinek_->clear();
-    txtUgyfelszam_->clear();
-    txtLevelTargya_->clear();
-    txtSorszam_->clear();
+    correspondentEdit_->clear();
+    clientNumberEdit_->clear();
+    subjectEdit_->clear();
+    yearPartEdit_->clear();
 }
 
 void Velmar::onLetterHeaderClicked(LetterList list, int column) {
@@ -116,51 +116,51 @@ void Velmar::onLetterHeaderClicked(LetterList list, int column) {
 
 void Velmar::onLetterRowClicked(LetterList list, int row) {
     ui::ListModel* model = letterModel(list);
-    iranyValasztasAktiv_ = false;
+    directionChoiceActive_ = false;
     state_.kijeloltLevel = int(store::numericValue(model->text(row, recColumn(list))));
-    cmdTorles_->setEnabled(true);
-    cmdModosit_->setEnabled(true);
+    deleteButton_->setEnabled(true);
+    modifyButton_->setEnabled(true);
 
     store::LevelRekord letter;
     {
         store::RecordFile file(letterFileOfLists(), store::LevelRekord::Size);
         if (file.error() == store::FileError::PathNotFound) {
             platform_.dialogs.message(this, invalidYearMessage());
-            iranyValasztasAktiv_ = true;
+            directionChoiceActive_ = true;
             return;
         }
         if (!file.isOpen()) {
-            iranyValasztasAktiv_ = true;
+            directionChoiceActive_ = true;
             return;
         }
         letter = file.read<store::LevelRekord>(state_.kijeloltLevel);
     }
 
-    Option1_[letter.incoming() ? 0 : 1]->setChecked(true);
+    directionOptions_[letter.incoming() ? 0 : 1]->setChecked(true);
 
     setPickerValue(letter.Datum);
-    txtKitolKinek_->setText(store::trimmed(letter.KitolKinek));
-    txtLevelTargya_->setPlainText(store::trimmed(letter.LevelTargya));
-    txtSorszam_->setText(store::trimmed(letter.Evszam));
-    txtSorszam1_->setText(store::trimmed(letter.Elotag));
+    correspondentEdit_->setText(store::trimmed(letter.KitolKinek));
+    subjectEdit_->setPlainText(store::trimmed(letter.LevelTargya));
+    yearPartEdit_->setText(store::trimmed(letter.Evszam));
+    prefixEdit_->setText(store::trimmed(letter.Elotag));
     const bool noSerial = letter.Sorszam == store::kBlankSerial && letter.Datum < nowValue();
-    txtSorszam2_->setText(noSerial ? QString() : QString::number(letter.Sorszam));
-    txtUgyfelszam_->setText(QString::number(letter.Ugyfelszam));
-    txUgyintezo_->setText(store::trimmed(letter.Ugyintezo));
+    serialEdit_->setText(noSerial ? QString() : QString::number(letter.Sorszam));
+    clientNumberEdit_->setText(QString::number(letter.Ugyfelszam));
+    handlerEdit_->setText(store::trimmed(letter.Ugyintezo));
     state_.aktMelleklet = store::trimmed(letter.Melleklet);
 
     const QString code = store::trimmed(letter.CsoportJel);
     for (const auto& group :
          store::readAllRecords<store::CsoportRekord>(paths_.programFile(store::files::Csoportok))) {
         if (store::trimmed(group.Betujel) == code) {
-            cmbCsoportok_->setCurrentIndex(cmbCsoportok_->findText(store::trimmed(group.Nev)));
+            groupCombo_->setCurrentIndex(groupCombo_->findText(store::trimmed(group.Nev)));
             break;
         }
     }
-    lbJel_->setText(letter.CsoportJel);
+    groupCodeLabel_->setText(letter.CsoportJel);
 
-    ListView1_->setFocus(Qt::OtherFocusReason);
-    iranyValasztasAktiv_ = true;
+    allList_->setFocus(Qt::OtherFocusReason);
+    directionChoiceActive_ = true;
 }
 
 void Velmar::onLetterDoubleClicked(int /*row*/) {
@@ -175,31 +175,31 @@ void Velmar::onLetterDoubleClicked(int /*row*/) {
     state_.aktIratNev = store::trimmed(irat.IratNev);
     state_.aktIratUtvonal = store::trimmed(irat.IratUtvonal);
     if (!state_.aktIratNev.isEmpty())
-        cmdKiLevelStart_->click();
+        openDocument();
 }
 
 void Velmar::onClientRowClicked(int row) {
     // Both cells are read first: the new name refilters the pick list.
     const QString name = clientModel_->text(row, 0);
     const QString number = clientModel_->text(row, 1);
-    txtKitolKinek_->setText(name);
-    txtUgyfelszam_->setText(number);
+    correspondentEdit_->setText(name);
+    clientNumberEdit_->setText(number);
 }
 
 void Velmar::onHandlerRowClicked(int row) {
-    txUgyintezo_->setText(handlerModel_->text(row, 0));
+    handlerEdit_->setText(handlerModel_->text(row, 0));
 }
 
 void Velmar::onGroupChosen() {
-    for (QRadioButton* option : Option1_)
+    for (QRadioButton* option : directionOptions_)
         option->setEnabled(true);
     uncheckDirections();
-    txtSorszam_->clear();
-    const QString name = cmbCsoportok_->currentText();
+    yearPartEdit_->clear();
+    const QString name = groupCombo_->currentText();
     for (const auto& group :
          store::readAllRecords<store::CsoportRekord>(paths_.programFile(store::files::Csoportok))) {
         if (store::trimmed(group.Nev) == name) {
-            lbJel_->setText(store::trimmed(group.Betujel));
+            groupCodeLabel_->setText(store::trimmed(group.Betujel));
             break;
         }
     }
@@ -221,8 +221,8 @@ void Velmar::onCaptionDoubleClicked() {
     if (!file.isOpen())
         return;
     store::NumRekord num = file.read<store::NumRekord>(1);
-    num.BeNum = counter(Text2_, num.BeNum);
-    num.KiNum = counter(Text1_, num.KiNum);
+    num.BeNum = counter(incomingCounterEdit_, num.BeNum);
+    num.KiNum = counter(outgoingCounterEdit_, num.KiNum);
     file.write(1, num);
 }
 

@@ -18,8 +18,8 @@ namespace reg {
 
 void Velmar::connectSearch() {
     for (int i = 0; i < search::kCriterionCount; ++i) {
-        Command1_[i]->setEnabled(true);
-        connect(Command1_[i], &QPushButton::clicked, this, [this, i] { runSearch(i); });
+        searchButtons_[i]->setEnabled(true);
+        connect(searchButtons_[i], &QPushButton::clicked, this, [this, i] { runSearch(i); });
     }
 }
 
@@ -28,7 +28,7 @@ void Velmar::runSearch(int index) {
 
     // The year: the first four characters of the search date when it is filled, otherwise
     // the picker's year.
-    const std::optional<QString> typedYear = search::searchYear(txtDatum_->text());
+    const std::optional<QString> typedYear = search::searchYear(searchDateEdit_->text());
     const QString year = typedYear.value_or(QString::number(pickerYear()));
 
     const store::SetupRekord setup =
@@ -55,14 +55,14 @@ void Velmar::runSearch(int index) {
     }
 
     search::SearchInputs inputs;
-    inputs.datum = search::dateNeedle(txtDatum_->text(), DTPicker1_->date());
-    inputs.sorszam = txtSorszam2_->text();
-    inputs.evszam = txtSorszam_->text();
-    inputs.kitolKinek = txtKitolKinek_->text();
-    inputs.ugyfelszam = txtUgyfelszam_->text();
-    inputs.levelTargya = txtLevelTargya_->toPlainText();
-    inputs.csoportJel = lbJel_->text();
-    inputs.ugyintezo = txUgyintezo_->text();
+    inputs.datum = search::dateNeedle(searchDateEdit_->text(), datePicker_->date());
+    inputs.sorszam = serialEdit_->text();
+    inputs.evszam = yearPartEdit_->text();
+    inputs.kitolKinek = correspondentEdit_->text();
+    inputs.ugyfelszam = clientNumberEdit_->text();
+    inputs.levelTargya = subjectEdit_->toPlainText();
+    inputs.csoportJel = groupCodeLabel_->text();
+    inputs.ugyintezo = handlerEdit_->text();
     // Letters without a serial of their own are left out while the picker lies before now.
     const bool pickerInThePast = pickerValue() < nowValue();
     const search::Search search(criterion, inputs, pickerInThePast);

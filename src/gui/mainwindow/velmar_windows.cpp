@@ -36,11 +36,11 @@ private:
 }  // namespace
 
 void Velmar::connectWindows() {
-    for (QAction* item : {mnuCsopFelvetel_, mnuSetup_, mnuNevjegy_})
+    for (QAction* item : {groupsAction_, settingsAction_, aboutAction_})
         item->setEnabled(true);
-    connect(mnuCsopFelvetel_, &QAction::triggered, this, &Velmar::openGroups);
-    connect(mnuSetup_, &QAction::triggered, this, &Velmar::openSettings);
-    connect(mnuNevjegy_, &QAction::triggered, this, &Velmar::openAbout);
+    connect(groupsAction_, &QAction::triggered, this, &Velmar::openGroups);
+    connect(settingsAction_, &QAction::triggered, this, &Velmar::openSettings);
+    connect(aboutAction_, &QAction::triggered, this, &Velmar::openAbout);
 }
 
 void Velmar::openGroups() {

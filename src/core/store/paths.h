@@ -5,6 +5,8 @@
 
 namespace store {
 
+class OperationObserver;
+
 // File names of the register, exactly as the files are named.
 namespace files {
 inline constexpr QStringView Setup = u"Setup.dat";
@@ -45,8 +47,13 @@ public:
     bool yearFolderExists(int year) const;
     bool createYearFolder(int year) const;
 
+    // Who hears of the register's operations (the sidecar log); none by default.
+    OperationObserver* observer() const { return observer_; }
+    void setObserver(OperationObserver* observer) { observer_ = observer; }
+
 private:
     QString programFolder_;
+    OperationObserver* observer_ = nullptr;
 };
 
 // The path of `name` in `folder`, matching an existing entry ignoring case when there is no

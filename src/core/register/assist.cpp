@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "register/clients.h"
+#include "register/counters.h"
 #include "store/hungarian.h"
 #include "store/numbers.h"
 
@@ -87,18 +88,12 @@ QString numberOnly(QString text, const QString& previous) {
     return text;
 }
 
-bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const QString& number,
-                       const QString& name) {
-    const std::optional<qint64> whole = store::wholeNumber(number);
-    return whole && conflictingClient(clients, *whole, name).has_value();
-}
-
 std::optional<qint64> proposedClientNumber(const QString& typed, const store::SetupRekord& setup,
                                            qint32 uszNum) {
     const qint64 start = setup.KezdoUgyfelszam;
-    if (setup.AutUgyfelszam == 0 || !(store::numericValue(typed) < double(start)))
+    if (!store::flagOn(setup.AutUgyfelszam) || !(store::numericValue(typed) < double(start)))
         return std::nullopt;
-    return std::max(qint64(uszNum) + 1, start);
+    return nextClientCounter(uszNum, setup.KezdoUgyfelszam);
 }
 
 std::optional<qint32> clientCounterFromAnswer(const QString& answer) {

@@ -36,12 +36,6 @@ QString subjectCounterText(qsizetype length);
 // instead, so a letter typed between digits never costs a digit ("1x2" -> "12", not "1").
 QString numberOnly(QString text, const QString& previous);
 
-// Whether the client number typed belongs to another client: some client has that number
-// under another name (trimmed, upper-cased). A text that is no whole number, empty included,
-// is no conflict.
-bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const QString& number,
-                       const QString& name);
-
 // The client number to propose when the client number field gets the focus: with automatic
 // numbering on and the typed number below the starting number, the next number after the
 // last one given, and at least the starting number. Nothing when the field keeps its text.

@@ -1,7 +1,6 @@
 #include "register/changes.h"
 
-#include <QFile>
-
+#include "register/counters.h"
 #include "register/numbering.h"
 #include "store/hungarian.h"
 #include "store/numbers.h"
@@ -12,10 +11,48 @@ using namespace Qt::StringLiterals;
 namespace reg {
 namespace {
 
-// The temporary copy of KiIrat.dat while a deletion rewrites it.
+// The work file of KiIrat.dat while a deletion rewrites it.
 constexpr QStringView kKiIratTemp = u"xxk.dat";
 
+// The selected letter's file, and the record as the file holds it now.
+struct Current {
+    QString path;
+    ChangeResult result = ChangeResult::Failed;
+    QByteArray file;  // every whole record, read once
+    QString errorText;
+};
+
+Current current(const store::Paths& paths, const SelectedLetter& selection) {
+    Current now;
+    const store::RecordFile letters(paths.yearFile(selection.id.year, store::files::Velmar),
+                                    store::LevelRekord::Size);
+    now.path = letters.path();
+    if (!letters.isOpen()) {
+        now.errorText = letters.errorText();
+        return now;
+    }
+    now.file = letters.readAllBytes();
+    const qint64 count = now.file.size() / store::LevelRekord::Size;
+    const qint64 n = selection.id.record;
+    const bool same = n >= 1 && n <= count &&
+                      QByteArrayView(now.file).sliced((n - 1) * store::LevelRekord::Size,
+                                                      store::LevelRekord::Size) == selection.bytes;
+    now.result = same ? ChangeResult::Done : ChangeResult::Changed;
+    return now;
+}
+
+// The file's whole records without record n (1-based).
+QByteArray without(const QByteArray& file, int recordLength, qint64 n) {
+    const qint64 whole = file.size() / recordLength * recordLength;
+    return file.first((n - 1) * recordLength) +
+           file.sliced(n * recordLength, whole - n * recordLength);
+}
+
 }  // namespace
+
+ChangeResult checkSelection(const store::Paths& paths, const SelectedLetter& selection) {
+    return current(paths, selection).result;
+}
 
 QString modificationPrompt() {
     return u"Kimenő vagy Bejövő levél?\r\n1 - Kimenő\r\n2 - Bejövő"_s;
@@ -39,77 +76,65 @@ std::optional<bool> answeredDirection(const std::optional<QString>& answer) {
     return value == 2;
 }
 
-ChangeResult modifyLetter(const store::Paths& paths, int year, qint64 recordNumber,
-                          const LetterEntry& entry, const EntryNumbers& numbers,
-                          const LetterDocuments& documents) {
-    store::RecordFile letters(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
-    if (!letters.isOpen())
-        return ChangeResult::Failed;
-    if (recordNumber < 1 || recordNumber > letters.count())
-        return ChangeResult::NotFound;
-    const auto stored = letters.read<store::LevelRekord>(recordNumber);
+ChangeOutcome modifyLetter(const store::Paths& paths, const SelectedLetter& selection,
+                           const LetterEntry& entry, const EntryNumbers& numbers,
+                           const LetterDocuments& documents) {
+    const Current now = current(paths, selection);
+    if (now.result != ChangeResult::Done)
+        return {now.result, {false, now.path, now.errorText}};
+    const qint64 at = selection.id.record - 1;
     // Everything comes from the entry fields except the running number.
-    const store::LevelRekord letter = letterRecord(entry, numbers, stored.Num, documents.melleklet);
-    if (!letters.write(recordNumber, letter))
-        return ChangeResult::Failed;
-    store::RecordFile irat(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size);
-    irat.write(recordNumber, store::IratRekord{documents.iratNev, documents.iratUtvonal});
-    return ChangeResult::Done;
-}
+    const store::LevelRekord letter =
+        letterRecord(entry, numbers, selection.letter().Num, documents.melleklet);
 
-int renumberClients(const store::Paths& paths, const QString& name, double clientNumber) {
-    store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
-    if (!clients.isOpen())
-        return 0;
-    const qint32 number = store::toInt32(clientNumber).value_or(0);
-    const QByteArray bytes = clients.readAllBytes();
-    int changed = 0;
-    for (qint64 n = 1; n * store::UgyfelRekord::Size <= bytes.size(); ++n) {
-        auto client = store::UgyfelRekord::fromBytes(QByteArrayView(bytes).sliced(
-            (n - 1) * store::UgyfelRekord::Size, store::UgyfelRekord::Size));
-        if (!store::sameName(store::trimmed(client.Nev), name))
-            continue;
-        client.Ugyfelszam = number;
-        if (clients.write(n, client))
-            ++changed;
+    store::Operation operation(paths, QStringLiteral("modification"));
+    operation.writeAt(now.path, at * store::LevelRekord::Size, letter.toBytes());
+    const store::RecordFile irat(paths.yearFile(selection.id.year, store::files::KiIrat),
+                                 store::IratRekord::Size);
+    operation.writeAt(irat.path(), at * store::IratRekord::Size,
+                      store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes());
+    // Every client of the name gets the number; an empty box changes no client.
+    if (!entry.ugyfelszam.trimmed().isEmpty()) {
+        const store::RecordFile clients(paths.programFile(store::files::Ugyfelek),
+                                        store::UgyfelRekord::Size);
+        const QByteArray bytes = clients.readAllBytes();
+        const QString name = store::trimmed(entry.kitolKinek);
+        for (qint64 at = 0; at + store::UgyfelRekord::Size <= bytes.size();
+             at += store::UgyfelRekord::Size) {
+            auto client = store::UgyfelRekord::fromBytes(
+                QByteArrayView(bytes).sliced(at, store::UgyfelRekord::Size));
+            if (!store::sameName(store::trimmed(client.Nev), name))
+                continue;
+            client.Ugyfelszam = numbers.ugyfelszam;
+            operation.writeAt(clients.path(), at, client.toBytes());
+        }
     }
-    return changed;
+    const store::OperationResult written = operation.commit();
+    return {written.ok ? ChangeResult::Done : ChangeResult::Failed, written};
 }
 
-std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int year,
-                                               qint64 recordNumber) {
-    store::RecordFile letters(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
-    if (!letters.isOpen() || recordNumber < 1 || recordNumber > letters.count())
-        return std::nullopt;
-    return letters.read<store::LevelRekord>(recordNumber);
-}
+ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& selection) {
+    const Current now = current(paths, selection);
+    if (now.result != ChangeResult::Done)
+        return {now.result, {false, now.path, now.errorText}};
+    const qint64 n = selection.id.record;
+    const QString& year = selection.id.year;
 
-ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumber) {
-    const QString lettersPath = paths.yearFile(year, store::files::Velmar);
-    const QString tempPath = paths.yearFile(year, store::files::VelmarTemp);
-    // Whatever an interrupted deletion left behind is no part of the register.
-    if (QFile::exists(tempPath))
-        QFile::remove(tempPath);
-
-    bool incoming = false;
-    {
-        store::RecordFile letters(lettersPath, store::LevelRekord::Size);
-        if (!letters.isOpen())
-            return ChangeResult::Failed;
-        if (recordNumber < 1 || recordNumber > letters.count())
-            return ChangeResult::NotFound;
-        incoming = store::LevelView(letters.readBytes(recordNumber)).incoming();
+    store::Operation operation(paths, QStringLiteral("deletion"));
+    operation.replace(now.path, without(now.file, store::LevelRekord::Size, n),
+                      store::files::VelmarTemp.toString());
+    // Document record n keeps belonging to letter record n; a shorter document file has
+    // nothing to remove.
+    const store::RecordFile irat(paths.yearFile(year, store::files::KiIrat),
+                                 store::IratRekord::Size);
+    if (irat.count() >= n) {
+        operation.replace(irat.path(), without(irat.readAllBytes(), store::IratRekord::Size, n),
+                          kKiIratTemp.toString());
     }
-    if (!store::removeRecord(lettersPath, store::LevelRekord::Size, recordNumber, tempPath).ok())
-        return ChangeResult::Failed;
-
-    // Document record n keeps belonging to letter record n.
-    store::removeRecord(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size,
-                        recordNumber, paths.yearFolder(year) + u'/' + kKiIratTemp);
-
-    store::RecordFile numFile(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
-    numFile.write(1, lowerCounter(numFile.read<store::NumRekord>(1), incoming));
-    return ChangeResult::Done;
+    writeCounters(operation, paths, year,
+                  lowerCounter(readCounters(paths, year), selection.letter().incoming()));
+    const store::OperationResult written = operation.commit();
+    return {written.ok ? ChangeResult::Done : ChangeResult::Failed, written};
 }
 
 }  // namespace reg

@@ -4,17 +4,29 @@
 #include <optional>
 
 #include "register/recording.h"
+#include "register/state.h"
+#include "store/operation.h"
 #include "store/paths.h"
 #include "store/records.h"
 
-// Modifying and deleting the letter selected in a letter list.
+// Modifying and deleting the letter the user selected in a letter list. Both act on the
+// selected letter's own file and record, and only while that record still holds the bytes
+// that were read when the row was selected.
 namespace reg {
 
 enum class ChangeResult {
     Done,
-    NotFound,  // the year's letter file has no record of that number
-    Failed,    // a file could not be read or written; the register is as it was
+    Changed,  // the record is gone or holds other bytes than when it was selected
+    Failed,   // a file could not be read or written; the register is as it was
 };
+struct ChangeOutcome {
+    ChangeResult result = ChangeResult::Failed;
+    store::OperationResult write;  // which file failed, and why
+};
+
+// Whether the selected letter's record still holds what was read: Done, Changed, or Failed
+// when its file cannot be read.
+ChangeResult checkSelection(const store::Paths& paths, const SelectedLetter& selection);
 
 // --- Modification ---
 
@@ -26,29 +38,21 @@ QString modificationDefault(std::optional<bool> incoming);
 // an answer that is no number, an empty answer and a cancelled box give nothing.
 std::optional<bool> answeredDirection(const std::optional<QString>& answer);
 
-// Writes the entry over letter `recordNumber` of the year (its Num stays) and the documents
-// over its document record.
-ChangeResult modifyLetter(const store::Paths& paths, int year, qint64 recordNumber,
-                          const LetterEntry& entry, const EntryNumbers& numbers,
-                          const LetterDocuments& documents);
-
-// Every client of the name (trimmed, ignoring case) gets the client number. Returns how many
-// clients were changed.
-int renumberClients(const store::Paths& paths, const QString& name, double clientNumber);
+// Writes the entry over the selected letter (its Num stays) and the documents over its
+// document record, and gives every client of the correspondent's name (trimmed, ignoring
+// case) the entry's client number — unless the client number box is empty, which leaves the
+// client list alone. One operation.
+ChangeOutcome modifyLetter(const store::Paths& paths, const SelectedLetter& selection,
+                           const LetterEntry& entry, const EntryNumbers& numbers,
+                           const LetterDocuments& documents);
 
 // --- Deletion ---
 
-// Letter `recordNumber` of the year, or nothing when the letter file has no such record.
-std::optional<store::LevelRekord> storedLetter(const store::Paths& paths, int year,
-                                               qint64 recordNumber);
-
-// Removes letter `recordNumber` from the year's Velmar.dat and its document record from
+// Removes the selected letter from its year's Velmar.dat and its document record from
 // KiIrat.dat, so that the later letters and their documents move down by one, and lowers the
-// counter of the letter's direction by one, wherever the letter stood. Each file is replaced
-// in one step through its temporary copy (xxx.dat for the letters); a temporary file left by
-// an interrupted deletion is discarded first.
-ChangeResult deleteLetter(const store::Paths& paths, int year, qint64 recordNumber);
-
-// --- Shared by both ---
+// counter of the letter's direction by one, wherever the letter stood. One operation; the
+// files are rewritten through their work files (xxx.dat for the letters, xxk.dat for the
+// documents).
+ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& selection);
 
 }  // namespace reg

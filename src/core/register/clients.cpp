@@ -1,6 +1,7 @@
 #include "register/clients.h"
 
 #include "store/hungarian.h"
+#include "store/numbers.h"
 
 namespace reg {
 
@@ -12,6 +13,12 @@ std::optional<size_t> conflictingClient(const std::vector<store::UgyfelRekord>& 
             return i;
     }
     return std::nullopt;
+}
+
+bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const QString& number,
+                       const QString& name) {
+    const std::optional<qint64> whole = store::wholeNumber(number);
+    return whole && *whole != 0 && conflictingClient(clients, *whole, name).has_value();
 }
 
 }  // namespace reg

@@ -32,22 +32,22 @@ QString fileNameOf(const QString& path) {
 
 void applyDocumentChoice(RegisterState& state, const QString& chosen) {
     if (chosen.isEmpty() || barePattern(chosen, {u"*.doc", u"*.jpg", u"*.pdf"})) {
-        state.aktIratNev.clear();
-        state.aktMelleklet.clear();
+        state.documents.iratNev.clear();
+        state.documents.melleklet.clear();
         return;
     }
-    state.aktIratNev = u'"' + fileNameOf(chosen) + u'"';
-    state.aktIratUtvonal = u'"' + chosen + u'"';
-    state.aktMelleklet.clear();
+    state.documents.iratNev = u'"' + fileNameOf(chosen) + u'"';
+    state.documents.iratUtvonal = u'"' + chosen + u'"';
+    state.documents.melleklet.clear();
 }
 
 void applyScannedLetterChoice(RegisterState& state, const QString& chosen) {
     if (barePattern(chosen, {u"*.jpg", u"*.pdf"})) {
-        state.aktMelleklet.clear();
-        state.aktIratNev.clear();
+        state.documents.melleklet.clear();
+        state.documents.iratNev.clear();
         return;
     }
-    state.aktMelleklet = fileNameOf(chosen);
+    state.documents.melleklet = fileNameOf(chosen);
 }
 
 }  // namespace reg

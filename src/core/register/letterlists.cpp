@@ -55,6 +55,10 @@ QByteArrayView LetterRows::record(int index) const {
                                           store::LevelRekord::Size);
 }
 
+LetterId LetterRows::id(int index) const {
+    return {years.value(yearOf[size_t(index)]), numbers[size_t(index)]};
+}
+
 const std::vector<int>& LetterRows::rows(LetterList list) const {
     switch (list) {
         case LetterList::Incoming:
@@ -67,19 +71,37 @@ const std::vector<int>& LetterRows::rows(LetterList list) const {
     return all;
 }
 
-void LetterRows::add(int index) {
-    all.push_back(index);
-    (store::LevelView(record(index)).incoming() ? incoming : outgoing).push_back(index);
+void LetterRows::addLetters(const QString& year, QByteArrayView file,
+                            const std::vector<int>& indexes) {
+    constexpr int size = store::LevelRekord::Size;
+    int source = int(years.indexOf(year));
+    if (source < 0) {
+        source = int(years.size());
+        years << year;
+    }
+    const size_t first = numbers.size();
+    records.reserve(records.size() + qsizetype(indexes.size()) * size);
+    numbers.reserve(first + indexes.size());
+    yearOf.reserve(first + indexes.size());
+    all.reserve(all.size() + indexes.size());
+    for (int i : indexes) {
+        const QByteArrayView letter = file.sliced(qsizetype(i) * size, size);
+        const int index = int(numbers.size());
+        records.append(letter);
+        numbers.push_back(i + 1);
+        yearOf.push_back(source);
+        all.push_back(index);
+        (store::LevelView(letter).incoming() ? incoming : outgoing).push_back(index);
+    }
 }
 
-LetterRows allLetters(QByteArray records, bool blankAsSpace) {
+LetterRows allLetters(const QString& year, QByteArrayView file, bool blankAsSpace) {
     LetterRows rows;
-    rows.records = std::move(records);
     rows.blankAsSpace = blankAsSpace;
-    const int count = rows.recordCount();
-    rows.all.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        rows.add(i);
+    std::vector<int> every(size_t(file.size() / store::LevelRekord::Size));
+    for (size_t i = 0; i < every.size(); ++i)
+        every[i] = int(i);
+    rows.addLetters(year, file, every);
     return rows;
 }
 
@@ -119,7 +141,7 @@ QString letterCell(const LetterRows& rows, LetterList list, int index, int colum
             case 7:
                 return store::trimmed(letter.Ugyintezo());
             case 8:
-                return recordNumberCell(index + 1);
+                return recordNumberCell(rows.numbers[size_t(index)]);
             default:
                 return {};
         }
@@ -149,7 +171,7 @@ QString letterCell(const LetterRows& rows, LetterList list, int index, int colum
         case 10:
             return store::trimmed(letter.Ugyintezo());
         case 11:
-            return recordNumberCell(index + 1);
+            return recordNumberCell(rows.numbers[size_t(index)]);
         case 12:
             return in ? QString::number(letter.Num()) : none;
         case 13:

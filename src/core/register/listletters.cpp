@@ -1,23 +1,28 @@
 #include "register/listletters.h"
 
+#include <QHash>
+
 #include "store/recordfile.h"
 
 namespace reg {
 
-QByteArray recordsByNumber(const QString& letterFile, const std::vector<qint64>& numbers) {
+QByteArray recordsByIdentity(const store::Paths& paths, const LetterRows& rows,
+                             const std::vector<int>& indexes) {
     constexpr int size = store::LevelRekord::Size;
-    QByteArray file;
-    {
-        const store::RecordFile letters(letterFile, size);
-        file = letters.readAllBytes();
+    QHash<QString, QByteArray> files;
+    for (const QString& year : rows.years) {
+        const store::RecordFile letters(paths.yearFile(year, store::files::Velmar), size);
+        files.insert(year, letters.readAllBytes());
     }
-    const qint64 count = file.size() / size;
     const QByteArray empty = store::LevelRekord().toBytes();
     QByteArray records;
-    records.reserve(qsizetype(numbers.size()) * size);
-    for (qint64 n : numbers) {
-        records += n >= 1 && n <= count ? QByteArrayView(file).sliced((n - 1) * size, size)
-                                        : QByteArrayView(empty);
+    records.reserve(qsizetype(indexes.size()) * size);
+    for (int index : indexes) {
+        const LetterId id = rows.id(index);
+        const QByteArray& file = files[id.year];
+        const bool present = id.record >= 1 && id.record <= file.size() / size;
+        records += present ? QByteArrayView(file).sliced((id.record - 1) * size, size)
+                           : QByteArrayView(empty);
     }
     return records;
 }

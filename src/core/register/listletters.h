@@ -2,18 +2,20 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 #include <vector>
 
+#include "register/letterlists.h"
+#include "store/paths.h"
 #include "store/records.h"
 
-// The letters behind a letter list's rows, for printing and export: each row names its letter
-// by the record number in its "rec" column.
+// The letters behind a letter list's rows, for printing and export.
 namespace reg {
 
-// The letter records with these numbers from a letter file, read in one pass and laid end to
-// end in the given order; a number outside the file gives the empty letter.
-QByteArray recordsByNumber(const QString& letterFile, const std::vector<qint64>& numbers);
+// The letters at `indexes` of `rows` (in that order), read through their identities from the
+// letter files as they are now: each year's file is read once. A letter whose record is no
+// longer in its file gives the empty letter.
+QByteArray recordsByIdentity(const store::Paths& paths, const LetterRows& rows,
+                             const std::vector<int>& indexes);
 
 // The letters of records laid end to end.
 std::vector<store::LevelRekord> lettersOf(QByteArrayView records);

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "register/counters.h"
 #include "store/numbers.h"
 #include "store/recordfile.h"
 
@@ -21,8 +22,7 @@ NumberProposal proposeNumber(const store::Paths& paths, int year, bool incoming,
         if (paths.createYearFolder(year))
             store::RecordFile(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
     } else {
-        counters =
-            store::readFirstRecord<store::NumRekord>(paths.yearFile(year, store::files::Num));
+        counters = readCounters(paths, QString::number(year));
     }
 
     NumberProposal proposal;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "register/clients.h"
+#include "register/counters.h"
 #include "register/numbering.h"
 #include "store/hungarian.h"
 #include "store/numbers.h"
@@ -43,13 +44,6 @@ NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial) {
     return check;
 }
 
-bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const LetterEntry& entry) {
-    const std::optional<qint64> number = store::wholeNumber(entry.ugyfelszam);
-    if (!number || *number == 0)
-        return false;
-    return conflictingClient(clients, *number, entry.kitolKinek).has_value();
-}
-
 bool datedBeforeToday(double datum, QDate today) {
     return datum < store::oleFromDate(today);
 }
@@ -82,90 +76,93 @@ store::LevelRekord letterRecord(const LetterEntry& entry, const EntryNumbers& nu
     return letter;
 }
 
-RecordOutcome appendLetter(const store::Paths& paths, int year, const LetterEntry& entry,
-                           const EntryNumbers& numbers, const LetterDocuments& documents) {
+namespace {
+
+// Whether a client of this name (trimmed, ignoring case) is listed with this number.
+bool clientListed(const store::Paths& paths, const QString& name, double clientNumber) {
+    for (const auto& client :
+         store::readAllRecords<store::UgyfelRekord>(paths.programFile(store::files::Ugyfelek))) {
+        if (double(client.Ugyfelszam) == clientNumber &&
+            store::sameName(store::trimmed(client.Nev), name))
+            return true;
+    }
+    return false;
+}
+
+bool handlerListed(const store::Paths& paths, const QString& name) {
+    for (const auto& handler : store::readAllRecords<store::UgyintezoRekord>(
+             paths.programFile(store::files::Ugyintezo))) {
+        if (store::sameName(store::trimmed(handler.Nev), name))
+            return true;
+    }
+    return false;
+}
+
+// The record file, created empty when missing, so the operation writes into an existing file.
+QString existingFile(const QString& path, int recordLength) {
+    const store::RecordFile file(path, recordLength);
+    return file.path();
+}
+
+}  // namespace
+
+RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntry& entry,
+                           const EntryNumbers& numbers, const LetterDocuments& documents,
+                           const store::SetupRekord& settings) {
     RecordOutcome outcome;
     // The date may have moved to a year without folder since the direction was chosen.
     if (!paths.yearFolderExists(year))
         paths.createYearFolder(year);
+    const QString yearName = QString::number(year);
 
-    store::RecordFile letters(paths.yearFile(year, store::files::Velmar), store::LevelRekord::Size);
-    if (!letters.isOpen())
+    const store::RecordFile letters(paths.yearFile(year, store::files::Velmar),
+                                    store::LevelRekord::Size);
+    if (!letters.isOpen()) {
+        outcome.write = {false, letters.path(), letters.errorText()};
         return outcome;
-    store::RecordFile numFile(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
-    const auto counters = numFile.read<store::NumRekord>(1);
+    }
     outcome.recordNumber = letters.count() + 1;
 
     const bool incoming = entry.incoming.value_or(false);
+    const store::NumRekord counters = readCounters(paths, yearName);
     const std::optional<CounterMove> move =
         countSerial(counters, incoming, serialOf(entry.year(), entry.sorszam, entry.evszam));
     if (!move) {
         outcome.result = RecordOutcome::Result::CounterFull;
         return outcome;
     }
-    // The counter first: a crash between the two writes costs an unused serial, never gives
-    // one serial to two letters.
-    if (move->moved && !numFile.write(1, move->counters))
+
+    store::Operation operation(paths, QStringLiteral("recording"));
+    if (move->moved)
+        writeCounters(operation, paths, yearName, move->counters);
+    const qint64 at = outcome.recordNumber - 1;
+    operation.writeAt(letters.path(), at * store::LevelRekord::Size,
+                      letterRecord(entry, numbers, move->num, documents.melleklet).toBytes());
+    operation.writeAt(
+        existingFile(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size),
+        at * store::IratRekord::Size,
+        store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes());
+    // A correspondent not yet listed with this number joins the client list.
+    const QString client = store::trimmed(entry.kitolKinek);
+    if (!clientListed(paths, client, numbers.ugyfelszam)) {
+        addClient(operation, paths, store::UgyfelRekord{client, numbers.ugyfelszam},
+                  settings.KezdoUgyfelszam);
+    }
+    // And a case handler not yet listed (ignoring case) the handler list.
+    const QString handler = store::trimmed(entry.ugyintezo);
+    if (!handlerListed(paths, handler)) {
+        const store::RecordFile handlers(paths.programFile(store::files::Ugyintezo),
+                                         store::UgyintezoRekord::Size);
+        operation.writeAt(handlers.path(), handlers.count() * store::UgyintezoRekord::Size,
+                          store::UgyintezoRekord{handler}.toBytes());
+    }
+
+    outcome.write = operation.commit();
+    if (!outcome.write.ok)
         return outcome;
     outcome.num = move->num;
-
-    const store::LevelRekord letter = letterRecord(entry, numbers, move->num, documents.melleklet);
-    if (!letters.write(outcome.recordNumber, letter)) {
-        if (move->moved)
-            numFile.write(1, counters);
-        outcome.num = 0;
-        return outcome;
-    }
-    store::RecordFile irat(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size);
-    irat.write(outcome.recordNumber, store::IratRekord{documents.iratNev, documents.iratUtvonal});
     outcome.result = RecordOutcome::Result::Recorded;
     return outcome;
-}
-
-qint32 nextUszNum(qint32 uszNum, qint32 kezdoUgyfelszam) {
-    qint64 next = uszNum;
-    if (next < qint64(kezdoUgyfelszam))
-        next = qint64(kezdoUgyfelszam) - 1;
-    next += 1;
-    // The counter cannot go beyond the largest 32-bit number.
-    return qint32(std::min<qint64>(next, std::numeric_limits<qint32>::max()));
-}
-
-bool rememberClient(const store::Paths& paths, const QString& name, double clientNumber,
-                    qint32 kezdoUgyfelszam) {
-    const QString trimmedName = store::trimmed(name);
-    store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
-    if (!clients.isOpen())
-        return false;
-    const QByteArray bytes = clients.readAllBytes();
-    for (qsizetype at = 0; at + store::UgyfelRekord::Size <= bytes.size();
-         at += store::UgyfelRekord::Size) {
-        const auto client = store::UgyfelRekord::fromBytes(
-            QByteArrayView(bytes).sliced(at, store::UgyfelRekord::Size));
-        if (double(client.Ugyfelszam) == clientNumber &&
-            store::sameName(store::trimmed(client.Nev), trimmedName))
-            return false;
-    }
-
-    if (!clients.append(store::UgyfelRekord{trimmedName, store::toInt32(clientNumber).value_or(0)}))
-        return false;
-    // One new client moves the counter by one, whatever number the client got.
-    store::RecordFile counter(paths.programFile(store::files::UszNum), store::UszNumRekord::Size);
-    auto usz = counter.read<store::UszNumRekord>(1);
-    usz.UszNum = nextUszNum(usz.UszNum, kezdoUgyfelszam);
-    counter.write(1, usz);
-    return true;
-}
-
-bool rememberHandler(const store::Paths& paths, const QString& name) {
-    const QString trimmedName = store::trimmed(name);
-    const QString path = paths.programFile(store::files::Ugyintezo);
-    for (const auto& handler : store::readAllRecords<store::UgyintezoRekord>(path)) {
-        if (store::sameName(store::trimmed(handler.Nev), trimmedName))
-            return false;
-    }
-    store::RecordFile handlers(path, store::UgyintezoRekord::Size);
-    return handlers.isOpen() && handlers.append(store::UgyintezoRekord{trimmedName});
 }
 
 }  // namespace reg

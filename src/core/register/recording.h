@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "register/state.h"
+#include "store/operation.h"
 #include "store/paths.h"
 #include "store/records.h"
 
@@ -29,13 +31,6 @@ struct LetterEntry {
     int year() const;
 };
 
-// The documents chosen for the letter: Melleklet, IratNev and IratUtvonal.
-struct LetterDocuments {
-    QString melleklet;
-    QString iratNev;
-    QString iratUtvonal;
-};
-
 // The serial and the client number as a letter stores them: 16-bit whole numbers. An empty
 // client number field stores 0. An empty serial box is refused, except when a modification
 // writes back a letter that has no serial of its own (the blank marker 8224).
@@ -49,10 +44,6 @@ struct NumberCheck {
     EntryNumbers numbers;
 };
 NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial = false);
-
-// The typed client number belongs to a client of another name. A client
-// number that reads 0 (also an empty field) or is no whole number never conflicts.
-bool clientNumberTaken(const std::vector<store::UgyfelRekord>& clients, const LetterEntry& entry);
 
 // A letter dated before today's midnight is recorded only when the user says so.
 bool datedBeforeToday(double datum, QDate today);
@@ -69,23 +60,17 @@ struct RecordOutcome {
     enum class Result { Recorded, CounterFull, WriteFailed } result = Result::WriteFailed;
     qint64 recordNumber = 0;  // R: the new letter's record number
     qint32 num = 0;           // the letter's Num
+    store::OperationResult write;
 };
 
-// Counts the serial in Num.dat, appends the letter to the year's Velmar.dat
-// and writes its document record at the same number in KiIrat.dat. A missing year folder is
-// created. A letter that cannot be written takes the counter back and leaves the files as
-// they were.
-RecordOutcome appendLetter(const store::Paths& paths, int year, const LetterEntry& entry,
-                           const EntryNumbers& numbers, const LetterDocuments& documents);
-
-// A correspondent not yet listed with this client number joins the client list, and
-// the automatic client number counter UszNum moves on by one. Returns whether it was added.
-bool rememberClient(const store::Paths& paths, const QString& name, double clientNumber,
-                    qint32 kezdoUgyfelszam);
-// UszNum after a new client: at least KezdoUgyfelszam - 1, then one more.
-qint32 nextUszNum(qint32 uszNum, qint32 kezdoUgyfelszam);
-
-// A case handler not yet listed (ignoring case) joins the handler list.
-bool rememberHandler(const store::Paths& paths, const QString& name);
+// Records the letter as one operation: the direction's counter in Num.dat, the letter
+// appended to the year's Velmar.dat, its document record at the same number in KiIrat.dat,
+// a correspondent not yet listed with this client number in the client list (the client
+// counter moving on from `settings.KezdoUgyfelszam`), and a new case handler in the handler
+// list. A missing year folder is created. Either every file takes its part or, when a write
+// fails, none does.
+RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntry& entry,
+                           const EntryNumbers& numbers, const LetterDocuments& documents,
+                           const store::SetupRekord& settings);
 
 }  // namespace reg

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "register/counters.h"
 #include "store/numbers.h"
 #include "store/recordfile.h"
 
@@ -84,15 +85,15 @@ bool storeSaved(const store::Paths& paths, const SavedSettings& saved) {
 store::NumRekord loadCounters(const store::Paths& paths, int year) {
     if (!paths.yearFolderExists(year))
         paths.createYearFolder(year);
-    return store::readFirstRecord<store::NumRekord>(paths.yearFile(year, store::files::Num));
+    // Opening the counter file creates it empty, as a new year's file starts.
+    const store::RecordFile file(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
+    return file.read<store::NumRekord>(1);
 }
 
 bool storeCounter(const store::Paths& paths, int year, Counter counter, qint16 value) {
-    if (!paths.yearFolderExists(year))
-        paths.createYearFolder(year);
-    return updateFirstRecord<store::NumRekord>(
-        paths.yearFile(year, store::files::Num),
-        [&](store::NumRekord& r) { (counter == Counter::Outgoing ? r.KiNum : r.BeNum) = value; });
+    store::NumRekord counters = reg::readCounters(paths, QString::number(year));
+    (counter == Counter::Outgoing ? counters.KiNum : counters.BeNum) = value;
+    return reg::storeCounters(paths, year, counters).ok;
 }
 
 }  // namespace settings

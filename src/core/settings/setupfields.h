@@ -19,11 +19,6 @@ QString shownPath(const QString& stored);
 // field holds 250 characters, so a path longer than 248 loses its closing quote.
 QString storedPath(const QString& typed);
 
-// A settings flag reads as ticked only when it holds -1.
-inline bool isTicked(qint16 flag) {
-    return flag == store::kTrue;
-}
-
 // The counter that "Módosít" stores from a box: the number the text begins with (0 when it
 // begins with none), rounded halves to even. Nothing when it does not fit 16 bits.
 std::optional<qint16> counterValue(QStringView text);

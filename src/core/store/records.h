@@ -18,6 +18,11 @@ inline constexpr qint16 kFalse = 0;
 inline constexpr qint16 flag(bool on) {
     return on ? kTrue : kFalse;
 }
+// Whether a flag of the settings is on. Only -1 is: the settings window ticks its check box
+// exactly then, and every operation that reads the flag follows what the window shows.
+inline constexpr bool flagOn(qint16 value) {
+    return value == kTrue;
+}
 
 // A `Sorszam` holding 8224 (two space bytes, 0x2020) marks a letter without a serial number.
 inline constexpr qint16 kBlankSerial = 8224;

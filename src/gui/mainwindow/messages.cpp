@@ -77,18 +77,20 @@ ui::Message deletionFailedMessage() {
         u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
 }
 
-ui::Message letterNotFoundMessage(int year) {
-    return errorBox(
-        u"A kijelölt levél nem található a %1. évi adatállományban!\r\n"
-        u"Válassza ki újra a levelet a listából."_s.arg(year));
+ui::Message letterChangedMessage() {
+    return {u"FIGYELEM!"_s,
+            u"A kijelölt levél időközben megváltozott vagy elmozdult az adatállományban!\r\n"
+            u"A listák újra betöltődtek: válassza ki újra a levelet."_s,
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation};
 }
 
-ui::Message otherYearMessage(int letterYear, int pickerYear) {
-    return errorBox(
-        u"A kijelölt levél a %1. évi iktatásban szerepel, a Dátum viszont %2. évet mutat!\r\n"
-        u"Levél nem vihető át másik évbe: ha a dátuma rossz évre szól, törölje, és "
-        u"rögzítse újra a helyes évben."_s.arg(letterYear)
-            .arg(pickerYear));
+ui::Message otherYearNotice(const QString& letterYear, int pickerYear, const QString& action) {
+    return {u"FIGYELEM!"_s,
+            u"A kijelölt levél a %1. évi iktatásban szerepel, a Dátum viszont %2. évet mutat.\r\n"
+            u"A %3 a %1. évi levelet érinti."_s.arg(letterYear)
+                .arg(pickerYear)
+                .arg(action),
+            ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation};
 }
 
 ui::FileRequest documentRequest() {

@@ -32,10 +32,11 @@ ui::Message modificationQuestion();
 ui::Message modificationFailedMessage();
 ui::Message deletionQuestion(const store::LevelRekord& letter);
 ui::Message deletionFailedMessage();
-// The selected letter is not (or no longer) in the year's letter file.
-ui::Message letterNotFoundMessage(int year);
-// The date was moved into another year after the letter was selected.
-ui::Message otherYearMessage(int letterYear, int pickerYear);
+// The selected letter's record is gone or holds other bytes than when it was selected.
+ui::Message letterChangedMessage();
+// The selected letter lives in another year than the picker shows; `action` names what acts
+// on it ("módosítás", "törlés").
+ui::Message otherYearNotice(const QString& letterYear, int pickerYear, const QString& action);
 
 // --- Documents ---
 

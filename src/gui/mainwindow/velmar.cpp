@@ -367,7 +367,7 @@ void Velmar::load() {
     ui::centreOnScreen(this);
     // 3. Today's date, no time of day.
     datePicker_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
-    state_.munkaEv = pickerYear();
+    state_.workingYear = pickerYear();
     // 4. The settings.
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));

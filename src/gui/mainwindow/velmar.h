@@ -30,7 +30,7 @@ class ReportView;
 
 namespace reg {
 
-enum class ChangeResult;  // register/changes.h
+struct ChangeOutcome;  // register/changes.h
 
 // The main window: the entry area of one letter, the search frame and the three letter lists.
 // Every control carries its name as its objectName, so tests and assistive technology find
@@ -88,11 +88,12 @@ private:
     void resizeEvent(QResizeEvent* event) override;
 
     // Lists (velmar_lists.cpp).
-    void fillLists(LetterRows rows, std::optional<QString> listYear);
+    void fillLists(LetterRows rows);
     void sortAndSelectAfterFill();
     ui::ListModel* letterModel(LetterList list) const;
     ui::ReportView* letterView(LetterList list) const;
-    QString letterFileOfLists() const;
+    // The letter (an index into rows_) that a list shows at `row`.
+    int letterIndex(LetterList list, int row) const;
     void onLetterRowClicked(LetterList list, int row);
     void onLetterDoubleClicked(int row);
     void onLetterHeaderClicked(LetterList list, int column);
@@ -114,8 +115,8 @@ private:
     void onExit();
     void onExport();
     void printList(LetterList list);
-    // The letter records behind a list's rows, in the list's order, read by their "rec"
-    // numbers from the letter file the lists were filled from.
+    // The letter records behind a list's rows, in the list's order, read through the rows'
+    // letter identities.
     QByteArray recordsOfList(LetterList list) const;
 
     // The modal windows opened from the menu: groups, settings, About (velmar_windows.cpp).
@@ -139,17 +140,15 @@ private:
     struct LetterEntry entryFields() const;
     // True "&Bejövő", false "&Kimenő", nothing when neither is chosen.
     std::optional<bool> chosenDirection() const;
-    // The checks modification and deletion make before they touch the selected letter.
-    bool selectedLetterReachable();
+    // Before modification and deletion: the selected letter must still be stored as it was
+    // read (otherwise the user is told and the lists reload), and a letter of another year
+    // than the picker's is named to the user. `action` names the operation in that notice.
+    bool selectionStillStored(const QString& action);
     // What modification and deletion leave behind: a reloaded list and an entry area ready
     // for a new letter, with the two buttons off until the next selection.
     void finishChange(bool jumpToLast);
     // Reports a modification or deletion that was not written; true when it was.
-    bool changeWritten(ChangeResult result, int year, const ui::Message& failed);
-    // The year of the letter last selected in a letter list: modification and deletion refuse
-    // when the date has since been moved into another year.
-    int selectedLetterYear_ = 0;
-    QPushButton* scannedLetterChoiceButton_ = nullptr;  // the scanned-letter choice, on screen
+    bool changeWritten(const ChangeOutcome& outcome, const ui::Message& failed);
 
     // Searching the register (velmar_search.cpp) and the help of the entry fields
     // (velmar_assist.cpp).
@@ -171,9 +170,8 @@ private:
     store::Paths paths_;
     RegisterState state_;
     bool directionChoiceActive_ = false;
-    // The year folder the lists were filled from, when a search took it from the search date
-    // field instead of the picker; selection reads the letters from there.
-    std::optional<QString> listYear_;
+    // The letters the three lists show, each with the file and record it was read from.
+    std::shared_ptr<const LetterRows> rows_;
 
     // Menu.
     QAction* exitAction_ = nullptr;
@@ -205,6 +203,7 @@ private:
     QPlainTextEdit* subjectEdit_ = nullptr;
     QLabel* subjectCounterLabel_ = nullptr;
     QLineEdit* handlerEdit_ = nullptr;
+    QPushButton* scannedLetterChoiceButton_ = nullptr;  // the scanned-letter choice, on screen
     ui::ReportView* clientPickList_ = nullptr;
     ui::ReportView* handlerPickList_ = nullptr;
     ui::ListModel* clientModel_ = nullptr;

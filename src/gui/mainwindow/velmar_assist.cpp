@@ -14,6 +14,7 @@
 #include "mainwindow/messages.h"
 #include "mainwindow/velmar.h"
 #include "register/assist.h"
+#include "register/clients.h"
 #include "search/search.h"
 #include "store/numbers.h"
 #include "store/oledate.h"
@@ -127,17 +128,13 @@ void Velmar::checkAndProposeClientNumber() {
     const auto clients =
         store::readAllRecords<store::UgyfelRekord>(paths_.programFile(store::files::Ugyfelek));
     if (clientNumberTaken(clients, clientNumberEdit_->text(), correspondentEdit_->text())) {
-        platform_.dialogs.message(
-            this,
-            {u"FIGYELEM!"_s,
-             u"A megadott ügyfélszám egy másik ügyfélhez tartozik!\r\nAdjon meg új ügyfélszámot."_s,
-             ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+        platform_.dialogs.message(this, clientNumberTakenMessage());
         clientNumberEdit_->clear();
     }
 
     const auto setup =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    if (setup.AutUgyfelszam != 0) {
+    if (store::flagOn(setup.AutUgyfelszam)) {
         const auto usz =
             store::readFirstRecord<store::UszNumRekord>(paths_.programFile(store::files::UszNum));
         if (const auto next = proposedClientNumber(clientNumberEdit_->text(), setup, usz.UszNum))
@@ -179,7 +176,7 @@ void Velmar::changeYearFromSearchDate() {
         platform_.dialogs.message(this, invalidYearMessage());
         return;
     }
-    state_.munkaEv = int(*year);
+    state_.workingYear = int(*year);
     setPickerValue(store::oleFromDate(QDate(int(*year), 1, 1)));
     runSearch(int(search::Criterion::Datum));
 }

@@ -74,7 +74,7 @@ void Velmar::onRestore() {
     const int year = pickerYear();
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    const bool jumpToLast = state_.settings.UtolsoSorraUgras != 0;
+    const bool jumpToLast = store::flagOn(state_.settings.UtolsoSorraUgras);
 
     const qint64 backed = backup::letterCount(backup::backupFile(paths_, year));
     if (backed == 0) {

@@ -14,20 +14,23 @@ using namespace Qt::StringLiterals;
 
 namespace reg {
 
-bool Velmar::selectedLetterReachable() {
-    const int year = pickerYear();
-    if (selectedLetterYear_ != 0 && year != selectedLetterYear_) {
-        platform_.dialogs.message(this, otherYearMessage(selectedLetterYear_, year));
+bool Velmar::selectionStillStored(const QString& action) {
+    if (!state_.selection)
+        return false;
+    const ChangeResult check = checkSelection(paths_, *state_.selection);
+    if (check != ChangeResult::Done) {
+        changeWritten({check, {}}, {});
         return false;
     }
-    if (!storedLetter(paths_, year, state_.kijeloltLevel)) {
-        platform_.dialogs.message(this, letterNotFoundMessage(year));
-        return false;
-    }
+    // The letter's own file wins over the picker's year; the user hears which one it is.
+    const QString year = state_.selection->id.year;
+    if (year != QString::number(pickerYear()))
+        platform_.dialogs.message(this, otherYearNotice(year, pickerYear(), action));
     return true;
 }
 
 void Velmar::finishChange(bool jumpToLast) {
+    state_.selection.reset();
     beolvas();
     if (jumpToLast)
         jumpToLastRow({1, 0});
@@ -37,10 +40,8 @@ void Velmar::finishChange(bool jumpToLast) {
 }
 
 void Velmar::onModify() {
-    if (!selectedLetterReachable())
+    if (!selectionStillStored(u"módosítás"_s))
         return;
-    const int year = pickerYear();
-    const qint64 recordNumber = state_.kijeloltLevel;
 
     // The direction to store; any other answer leaves everything as it is.
     const std::optional<bool> incoming = answeredDirection(platform_.dialogs.input(
@@ -51,8 +52,8 @@ void Velmar::onModify() {
     entry.incoming = *incoming;
 
     // A letter without serial of its own keeps its blank serial when the box stays empty.
-    const auto stored = storedLetter(paths_, year, recordNumber);
-    const NumberCheck check = checkNumbers(entry, stored && stored->Sorszam == store::kBlankSerial);
+    const bool blankSerial = state_.selection->letter().Sorszam == store::kBlankSerial;
+    const NumberCheck check = checkNumbers(entry, blankSerial);
     if (check.refusal) {
         platform_.dialogs.message(this, refusalMessage(*check.refusal, *incoming));
         QLineEdit* field =
@@ -67,37 +68,40 @@ void Velmar::onModify() {
     if (platform_.dialogs.message(this, modificationQuestion()) != ui::Answer::Yes)
         return;
 
-    const ChangeResult result =
-        modifyLetter(paths_, year, recordNumber, entry, check.numbers,
-                     {state_.aktMelleklet, state_.aktIratNev, state_.aktIratUtvonal});
-    if (!changeWritten(result, year, modificationFailedMessage()))
-        return;
-    renumberClients(paths_, entry.kitolKinek, check.numbers.ugyfelszam);
-    finishChange(false);
+    if (changeWritten(
+            modifyLetter(paths_, *state_.selection, entry, check.numbers, state_.documents),
+            modificationFailedMessage()))
+        finishChange(false);
 }
 
-bool Velmar::changeWritten(ChangeResult result, int year, const ui::Message& failed) {
-    if (result == ChangeResult::Done)
-        return true;
-    platform_.dialogs.message(
-        this, result == ChangeResult::NotFound ? letterNotFoundMessage(year) : failed);
+bool Velmar::changeWritten(const ChangeOutcome& outcome, const ui::Message& failed) {
+    switch (outcome.result) {
+        case ChangeResult::Done:
+            return true;
+        case ChangeResult::Changed:
+            // Nothing was written; the lists show the register as it is now.
+            platform_.dialogs.message(this, letterChangedMessage());
+            state_.selection.reset();
+            beolvas();
+            return false;
+        case ChangeResult::Failed:
+            break;
+    }
+    platform_.dialogs.message(this, failed);
     return false;
 }
 
 void Velmar::onDelete() {
-    if (!selectedLetterReachable())
+    if (!selectionStillStored(u"törlés"_s))
         return;
-    const int year = pickerYear();
-    const qint64 recordNumber = state_.kijeloltLevel;
-    const auto letter = storedLetter(paths_, year, recordNumber);
-    if (!letter || platform_.dialogs.message(this, deletionQuestion(*letter)) != ui::Answer::Yes)
+    if (platform_.dialogs.message(this, deletionQuestion(state_.selection->letter())) !=
+        ui::Answer::Yes)
         return;
 
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    if (!changeWritten(deleteLetter(paths_, year, recordNumber), year, deletionFailedMessage()))
-        return;
-    finishChange(state_.settings.UtolsoSorraUgras != 0);
+    if (changeWritten(deleteLetter(paths_, *state_.selection), deletionFailedMessage()))
+        finishChange(store::flagOn(state_.settings.UtolsoSorraUgras));
 }
 
 }  // namespace reg

@@ -20,7 +20,7 @@ void Velmar::chooseScannedLetter() {
 
 void Velmar::openDocument() {
     // The path is stored quoted; the shell gets it without the quotes.
-    const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
+    const QString path = unquotedPath(state_.documents.iratUtvonal).trimmed();
     if (path.isEmpty())
         return;  // nothing to hand over
     if (platform_.shell.openDocument(path))

@@ -12,6 +12,7 @@
 
 #include "mainwindow/messages.h"
 #include "mainwindow/velmar.h"
+#include "register/counters.h"
 #include "search/search.h"
 #include "store/numbers.h"
 #include "store/recordfile.h"
@@ -46,11 +47,6 @@ ui::ReportView* Velmar::letterView(LetterList list) const {
     return allList_;
 }
 
-QString Velmar::letterFileOfLists() const {
-    return listYear_ ? paths_.yearFile(*listYear_, store::files::Velmar)
-                     : paths_.yearFile(pickerYear(), store::files::Velmar);
-}
-
 void Velmar::beolvas() {
     // A missing year folder or file leaves the lists empty, without a message.
     QByteArray records;
@@ -60,19 +56,22 @@ void Velmar::beolvas() {
         records = file.readAllBytes();
     }
     // The blank serial shows as a space while the picker lies before the present moment.
-    fillLists(allLetters(std::move(records), pickerValue() < nowValue()), std::nullopt);
+    fillLists(allLetters(QString::number(pickerYear()), records, pickerValue() < nowValue()));
     sortAndSelectAfterFill();
 }
 
-void Velmar::fillLists(LetterRows rows, std::optional<QString> listYear) {
-    listYear_ = std::move(listYear);
-    auto shared = std::make_shared<const LetterRows>(std::move(rows));
+void Velmar::fillLists(LetterRows rows) {
+    rows_ = std::make_shared<const LetterRows>(std::move(rows));
     for (LetterList list : {LetterList::All, LetterList::Incoming, LetterList::Outgoing}) {
-        const std::vector<int>& indexes = shared->rows(list);
-        letterModel(list)->setRows(int(indexes.size()), [shared, list](int row, int column) {
-            return letterCell(*shared, list, shared->rows(list)[size_t(row)], column);
+        const std::vector<int>& indexes = rows_->rows(list);
+        letterModel(list)->setRows(int(indexes.size()), [rows = rows_, list](int row, int column) {
+            return letterCell(*rows, list, rows->rows(list)[size_t(row)], column);
         });
     }
+}
+
+int Velmar::letterIndex(LetterList list, int row) const {
+    return rows_->rows(list)[size_t(letterModel(list)->sourceRow(row))];
 }
 
 void Velmar::sortAndSelectAfterFill() {
@@ -115,15 +114,16 @@ void Velmar::onLetterHeaderClicked(LetterList list, int column) {
 }
 
 void Velmar::onLetterRowClicked(LetterList list, int row) {
-    ui::ListModel* model = letterModel(list);
+    // The row names its letter: the file it was read from and its record number there.
+    const LetterId id = rows_->id(letterIndex(list, row));
     directionChoiceActive_ = false;
-    state_.kijeloltLevel = int(store::numericValue(model->text(row, recColumn(list))));
     deleteButton_->setEnabled(true);
     modifyButton_->setEnabled(true);
 
-    store::LevelRekord letter;
+    QByteArray bytes;
     {
-        store::RecordFile file(letterFileOfLists(), store::LevelRekord::Size);
+        const store::RecordFile file(paths_.yearFile(id.year, store::files::Velmar),
+                                     store::LevelRekord::Size);
         if (file.error() == store::FileError::PathNotFound) {
             platform_.dialogs.message(this, invalidYearMessage());
             directionChoiceActive_ = true;
@@ -133,8 +133,11 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
             directionChoiceActive_ = true;
             return;
         }
-        letter = file.read<store::LevelRekord>(state_.kijeloltLevel);
+        bytes = file.readBytes(id.record);
     }
+    // Modification and deletion act on this record while it holds these bytes.
+    state_.selection = SelectedLetter{id, bytes};
+    const store::LevelRekord letter = store::LevelRekord::fromBytes(bytes);
 
     directionOptions_[letter.incoming() ? 0 : 1]->setChecked(true);
 
@@ -147,7 +150,7 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
     serialEdit_->setText(noSerial ? QString() : QString::number(letter.Sorszam));
     clientNumberEdit_->setText(QString::number(letter.Ugyfelszam));
     handlerEdit_->setText(store::trimmed(letter.Ugyintezo));
-    state_.aktMelleklet = store::trimmed(letter.Melleklet);
+    state_.documents.melleklet = store::trimmed(letter.Melleklet);
 
     const QString code = store::trimmed(letter.CsoportJel);
     for (const auto& group :
@@ -164,17 +167,16 @@ void Velmar::onLetterRowClicked(LetterList list, int row) {
 }
 
 void Velmar::onLetterDoubleClicked(int /*row*/) {
-    // The row was selected by the click before, so KijeloltLevel names its letter.
-    const QString year = listYear_ ? *listYear_ : QString::number(pickerYear());
-    const auto document =
-        store::readAllRecords<store::IratRekord>(paths_.yearFile(year, store::files::KiIrat));
-    store::IratRekord irat;
-    if (state_.kijeloltLevel >= 1 && size_t(state_.kijeloltLevel) <= document.size()) {
-        irat = document[size_t(state_.kijeloltLevel - 1)];
-    }
-    state_.aktIratNev = store::trimmed(irat.IratNev);
-    state_.aktIratUtvonal = store::trimmed(irat.IratUtvonal);
-    if (!state_.aktIratNev.isEmpty())
+    // The row was selected by the click before: the selection names its letter.
+    if (!state_.selection)
+        return;
+    const LetterId& id = state_.selection->id;
+    const store::RecordFile documents(paths_.yearFile(id.year, store::files::KiIrat),
+                                      store::IratRekord::Size);
+    const auto irat = documents.read<store::IratRekord>(id.record);
+    state_.documents.iratNev = store::trimmed(irat.IratNev);
+    state_.documents.iratUtvonal = store::trimmed(irat.IratUtvonal);
+    if (!state_.documents.iratNev.isEmpty())
         openDocument();
 }
 
@@ -206,7 +208,7 @@ void Velmar::onGroupChosen() {
 }
 
 void Velmar::onPickerChanged() {
-    state_.munkaEv = pickerYear();
+    state_.workingYear = pickerYear();
 }
 
 void Velmar::onCaptionDoubleClicked() {
@@ -216,14 +218,13 @@ void Velmar::onCaptionDoubleClicked() {
         const std::optional<double> value = store::leadingNumber(box->text());
         return value ? store::toInt16(*value).value_or(current) : current;
     };
-    store::RecordFile file(paths_.yearFile(pickerYear(), store::files::Num),
-                           store::NumRekord::Size);
-    if (!file.isOpen())
+    const int year = pickerYear();
+    if (!paths_.yearFolderExists(year))
         return;
-    store::NumRekord num = file.read<store::NumRekord>(1);
+    store::NumRekord num = readCounters(paths_, QString::number(year));
     num.BeNum = counter(incomingCounterEdit_, num.BeNum);
     num.KiNum = counter(outgoingCounterEdit_, num.KiNum);
-    file.write(1, num);
+    storeCounters(paths_, year, num);
 }
 
 }  // namespace reg

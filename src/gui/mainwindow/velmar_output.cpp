@@ -5,25 +5,12 @@
 #include "print/letterlistprint.h"
 #include "register/listletters.h"
 #include "store/hungarian.h"
-#include "store/numbers.h"
 #include "ui/listmodel.h"
 
 using namespace Qt::StringLiterals;
 
 namespace reg {
 namespace {
-
-// The numbers of the "rec" column (leading blanks skipped) in the order the list shows them.
-std::vector<qint64> recordNumbers(const ui::ListModel& model, int recColumn) {
-    std::vector<qint64> numbers;
-    numbers.reserve(size_t(model.rowCount()));
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const double value = store::numericValue(model.text(row, recColumn));
-        // Anything but a record number (a damaged cell) names no letter.
-        numbers.push_back(value >= 1 && value <= 1e15 ? qint64(value) : 0);
-    }
-    return numbers;
-}
 
 QString listCaption(LetterList list) {
     switch (list) {
@@ -40,9 +27,12 @@ QString listCaption(LetterList list) {
 }  // namespace
 
 QByteArray Velmar::recordsOfList(LetterList list) const {
-    // The rows' record numbers belong to the file the lists were filled from, which after a
-    // search in another year is not the picker's year.
-    return recordsByNumber(letterFileOfLists(), recordNumbers(*letterModel(list), recColumn(list)));
+    // Each row reads its letter through its own identity, whatever year the picker shows.
+    std::vector<int> indexes;
+    indexes.reserve(size_t(letterModel(list)->rowCount()));
+    for (int row = 0; row < letterModel(list)->rowCount(); ++row)
+        indexes.push_back(letterIndex(list, row));
+    return recordsByIdentity(paths_, *rows_, indexes);
 }
 
 void Velmar::onExport() {
@@ -50,8 +40,8 @@ void Velmar::onExport() {
         this, u"Excel Lista mentése"_s, u"Kérem adja meg a mentés fájl nevét.\r\n"_s, QString());
     if (!answer || answer->isEmpty())
         return;
-    state_.munkaEv = pickerYear();
-    const QString path = backup::exportPath(paths_, state_.munkaEv, *answer);
+    state_.workingYear = pickerYear();
+    const QString path = backup::exportPath(paths_, state_.workingYear, *answer);
 
     const backup::ExportResult written =
         backup::writeExportFile(path, backup::exportContent(recordsOfList(LetterList::All)));

@@ -11,6 +11,7 @@
 
 #include "mainwindow/messages.h"
 #include "mainwindow/velmar.h"
+#include "register/clients.h"
 #include "register/numbering.h"
 #include "register/recording.h"
 #include "store/oledate.h"
@@ -37,12 +38,6 @@ void Velmar::connectRegisterKeeping() {
     // Out of sight, the button keeps its caption but gives its access key (Alt+B) to
     // "&Bejövő".
     scannedLetterButton_->setShortcut(QKeySequence());
-
-    // The row selection has just put the letter's date into the picker.
-    for (ui::ReportView* list : {allList_, incomingList_, outgoingList_}) {
-        connect(list, &ui::ReportView::itemClicked, this,
-                [this] { selectedLetterYear_ = pickerYear(); });
-    }
 
     connect(scannedLetterChoiceButton_, &QPushButton::clicked, this, &Velmar::chooseScannedLetter);
 }
@@ -106,7 +101,7 @@ void Velmar::onRecord() {
     // name.
     const auto clients =
         store::readAllRecords<store::UgyfelRekord>(paths_.programFile(store::files::Ugyfelek));
-    if (clientNumberTaken(clients, entry)) {
+    if (clientNumberTaken(clients, entry.ugyfelszam, entry.kitolKinek)) {
         ask(clientNumberTakenMessage());
         clientNumberEdit_->clear();
         clientNumberEdit_->setFocus(Qt::OtherFocusReason);
@@ -142,14 +137,13 @@ void Velmar::onRecord() {
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
     // The document; its choice never stops the recording.
-    state_.aktMelleklet.clear();
+    state_.documents.melleklet.clear();
     if (askDocumentCheck_->isChecked())
         chooseDocument();
 
-    // The counter, the letter and its document record.
+    // The counter, the letter, its document record, and a new correspondent or case handler.
     const RecordOutcome outcome =
-        appendLetter(paths_, year, entry, check.numbers,
-                     {state_.aktMelleklet, state_.aktIratNev, state_.aktIratUtvonal});
+        recordLetter(paths_, year, entry, check.numbers, state_.documents, state_.settings);
     if (outcome.result == RecordOutcome::Result::CounterFull) {
         ask(refusalMessage(Refusal::CounterFull, *entry.incoming));
         return;
@@ -158,17 +152,13 @@ void Velmar::onRecord() {
         ask(recordingFailedMessage());
         return;
     }
-    // New correspondents and case handlers are remembered.
-    rememberClient(paths_, entry.kitolKinek, check.numbers.ugyfelszam,
-                   state_.settings.KezdoUgyfelszam);
-    rememberHandler(paths_, entry.ugyintezo);
     // The lists show the new letter.
     beolvas();
-    if (state_.settings.UtolsoSorraUgras != 0)
+    if (store::flagOn(state_.settings.UtolsoSorraUgras))
         jumpToLastRow({1, 0});
     // Ready for the next letter.
     clearEntryFields();
-    state_.aktMelleklet.clear();
+    state_.documents.melleklet.clear();
 }
 
 }  // namespace reg

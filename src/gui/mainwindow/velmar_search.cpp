@@ -70,16 +70,12 @@ void Velmar::runSearch(int index) {
     LetterRows rows;
     rows.style = CellStyle::Search;
     rows.blankAsSpace = pickerInThePast;
-    rows.records = std::move(records);
-    const std::vector<int> found = search.matchingRecords(rows.records);
-    rows.all.reserve(found.size());
-    for (int i : found)
-        rows.add(i);
-    // Lists filled from a typed year remember it: selecting, printing and exporting their
-    // rows read that year's letters.
-    fillLists(std::move(rows), typedYear);
+    // Each row keeps the year its letter was read from: selecting, printing and exporting
+    // it reach that letter whatever the picker shows.
+    rows.addLetters(year, records, search.matchingRecords(records));
+    fillLists(std::move(rows));
 
-    if (setup.UtolsoSorraUgras == store::kTrue)
+    if (store::flagOn(setup.UtolsoSorraUgras))
         finishSearch(criterion == search::Criterion::Ugyfelszam);
 }
 

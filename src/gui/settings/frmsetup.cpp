@@ -251,8 +251,8 @@ void frmSetup::load() {
     txtExcelUtvonal_->setText(shownPath(setup.WordUtvonal));
     txtPDFUtvonal_->setText(shownPath(setup.PDFUtvonal));
     txtUgyfszam_->setText(QString::number(setup.KezdoUgyfelszam));
-    chkAutNum_->setChecked(isTicked(setup.AutUgyfelszam));
-    chkUtolsoSorraUgras_->setChecked(isTicked(setup.UtolsoSorraUgras));
+    chkAutNum_->setChecked(store::flagOn(setup.AutUgyfelszam));
+    chkUtolsoSorraUgras_->setChecked(store::flagOn(setup.UtolsoSorraUgras));
 
     // The counters of the picker's year; a year without folder gets one now.
     const store::NumRekord num = loadCounters(paths_, mainWindow_.pickerYear());

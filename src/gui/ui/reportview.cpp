@@ -69,18 +69,27 @@ void ReportView::selectRow(int row) {
         return;
     const QModelIndex index = model_->index(row, 0);
     const bool alreadyCurrent = currentIndex().row() == row && currentIndex().isValid();
+    ++choosing_;
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    --choosing_;
     scrollTo(index);
     // A row that was current already raises no change; the row event still runs.
     if (alreadyCurrent)
         emit itemClicked(row);
 }
 
-bool ReportView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress)
-        rowChangedSincePress_ = false;
-    return QTreeView::viewportEvent(event);
+void ReportView::mousePressEvent(QMouseEvent* event) {
+    rowChangedSincePress_ = false;
+    ++choosing_;
+    QTreeView::mousePressEvent(event);
+    --choosing_;
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    ++choosing_;
+    QTreeView::keyPressEvent(event);
+    --choosing_;
 }
 
 void ReportView::mouseReleaseEvent(QMouseEvent* event) {
@@ -89,7 +98,7 @@ void ReportView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ReportView::onCurrentRowChanged(const QModelIndex& current) {
-    if (!current.isValid())
+    if (!current.isValid() || choosing_ == 0)
         return;
     rowChangedSincePress_ = true;
     emit itemClicked(current.row());

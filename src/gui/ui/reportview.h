@@ -9,8 +9,10 @@ namespace ui {
 // A report-style list: column headers, whole-row single selection, no tree decoration.
 //
 // `itemClicked` is the list's row event: it comes once when the user clicks a row (also the
-// row already selected), when the selection moves by keyboard, and when the program selects
-// a row with selectLastRow or selectFirstRow.
+// row already selected), when the user moves the selection with the keyboard in the focused
+// list, and when the program selects a row with selectRow, selectLastRow or selectFirstRow.
+// Qt also moves a view's current row on its own — when the list gets the focus, when its rows
+// are replaced or sorted —; none of that is the user's choice, and none raises the event.
 class ReportView : public QTreeView {
     Q_OBJECT
 public:
@@ -36,14 +38,18 @@ signals:
     void headerClicked(int column);
 
 protected:
-    bool viewportEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onCurrentRowChanged(const QModelIndex& current);
     void onClicked(const QModelIndex& index);
 
     ListModel* model_ = nullptr;
+    // Set while a mouse press, a key press or the program's own selection runs: only then
+    // does a change of the current row count as a selection.
+    int choosing_ = 0;
     bool rowChangedSincePress_ = false;
 };
 

@@ -122,7 +122,7 @@ private slots:
         other.test.dialogs.answerMessage(ui::Answer::Ok);
         QTest::keyClick(other.find<QLineEdit>("txtDatum"), Qt::Key_Return);
         QCOMPARE(other.find<QDateTimeEdit>("DTPicker1")->date(), QDate(2035, 1, 1));
-        QCOMPARE(other.window->state().munkaEv, 2035);
+        QCOMPARE(other.window->state().workingYear, 2035);
         QCOMPARE(column(other.window.get(), "ListView1", 0), QStringList{"2024.06.14."});
         QCOMPARE(other.test.dialogs.messages.value(0).title, "Keresés...");
     }

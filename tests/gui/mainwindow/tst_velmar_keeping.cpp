@@ -130,7 +130,7 @@ private slots:
                      w.text("txUgyintezo"),
                  "Kiss Anna");
         QVERIFY(!w.find<QRadioButton>("Option1_0")->isChecked());
-        QCOMPARE(w.window->state().aktIratNev, "\"valasz 12.doc\"");
+        QCOMPARE(w.window->state().documents.iratNev, "\"valasz 12.doc\"");
         w.click("Option1_0");
         QCOMPARE(w.text("txtSorszam2"), "2");
     }
@@ -257,9 +257,10 @@ private slots:
         QCOMPARE(w.text("txtSorszam2"), c.next);
     }
 
-    // Letter 1 is incoming 4 of Kovács Kft. With the date moved to another year it can be
-    // neither modified nor deleted. Then the box proposes 2: cancelled first, nothing changes;
-    // answered 1, the letter becomes outgoing with the prefix as typed.
+    // Letter 1 is incoming 4 of Kovács Kft. With the date moved to another year, deletion
+    // still acts on the 2024 letter and says so; a record changed on disk since the selection
+    // is refused. Then the box proposes 2: cancelled first, nothing changes; answered 1, the
+    // letter becomes outgoing with the prefix as typed.
     void modification() {
         MainWindow w;
         auto stored = letterOf(1, true, 4);
@@ -279,15 +280,32 @@ private slots:
         w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2023, 12, 30));
         const QList<QByteArray> before = allFiles(w) << w.files.readYear(2023, u"Velmar.dat");
         w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.test.dialogs.answerMessage(ui::Answer::No);
+        w.click("cmdTorles");
+        QCOMPARE(w.test.dialogs.messages.value(0),
+                 (ui::Message{"FIGYELEM!",
+                              "A kijelölt levél a 2024. évi iktatásban szerepel, a Dátum viszont "
+                              "2023. évet mutat.\r\nA törlés a 2024. évi levelet érinti.",
+                              ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation}));
+        QVERIFY(w.test.dialogs.messages.value(1).text.contains(u"B/4/2024"));
+        QCOMPARE(allFiles(w) << w.files.readYear(2023, u"Velmar.dat"), before);
+
+        // Another program changed the letter's record after it was selected: nothing is
+        // written and the lists show the file as it is now.
+        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2024, 3, 1));
+        auto changed = stored;
+        changed.KitolKinek = "Máshol Bt.";
+        w.files.writeLetters(2024, {changed, letterOf(2, false, 1)});
+        const QList<QByteArray> changedFiles = allFiles(w);
+        w.test.dialogs.messages.clear();
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.click("cmdModosit");
-        w.click("cmdTorles");
-        const ui::Message otherYear = hiba(
-            "A kijelölt levél a 2024. évi iktatásban szerepel, a Dátum viszont 2023. évet mutat!"
-            "\r\nLevél nem vihető át másik évbe: ha a dátuma rossz évre szól, törölje, és "
-            "rögzítse újra a helyes évben.");
-        QCOMPARE(w.test.dialogs.messages, (QList{otherYear, otherYear}));
-        QCOMPARE(allFiles(w) << w.files.readYear(2023, u"Velmar.dat"), before);
+        QCOMPARE(w.test.dialogs.messages.value(0).title, "FIGYELEM!");
+        QCOMPARE(allFiles(w), changedFiles);
+        QVERIFY(column(w.window.get(), "ListView1", 7).contains("Máshol Bt."));
+        w.files.writeLetters(2024, {stored, letterOf(2, false, 1)});
+        w.window->beolvas();
+        selectRecord(w, 1);
         w.test.dialogs.messages.clear();
         w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2024, 3, 1));
         w.setText("txtUgyfelszam", "15");
@@ -297,7 +315,7 @@ private slots:
         const QList<QByteArray> unchanged = allFiles(w);
         w.test.dialogs.answerInput(std::nullopt);
         w.click("cmdModosit");
-        QCOMPARE(w.test.dialogs.inputs.value(0).defaultText, "2");  // none asked in 2023
+        QCOMPARE(w.test.dialogs.inputs.value(0).defaultText, "2");
         QCOMPARE(allFiles(w), unchanged);
         QVERIFY(w.test.dialogs.messages.isEmpty());
 

@@ -3,6 +3,8 @@
 // tested in tst_search.cpp.
 
 #include <QDialog>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
@@ -199,7 +201,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
 
         clickRow(w.window.get(), "ListView1", 0);
-        QCOMPARE(w.window->state().kijeloltLevel, 1);
+        QCOMPARE(w.window->state().selection->id.record, 1);
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), QDate(2024, 2, 1));
         QStringList shown;
         for (const char* name :
@@ -208,7 +210,7 @@ private slots:
             shown << w.text(name);
         QCOMPARE(shown, (QStringList{"Ország Kft.", "Kérelem\nmásodik sor", "AB/", "3", "/2024",
                                      "1042", "Nagy Éva", "Adó", "A "}));
-        QCOMPARE(w.window->state().aktMelleklet, "scan1.pdf");
+        QCOMPARE(w.window->state().documents.melleklet, "scan1.pdf");
         QVERIFY(checked(w, "Option1_0"));
         QVERIFY(enabled(w, "cmdModosit") && enabled(w, "cmdTorles"));
 
@@ -220,7 +222,7 @@ private slots:
         view->selectRow(0);
         emit view->itemDoubleClicked(0);
         QCOMPARE(w.test.shell.documents, QStringList{"/home/iroda/Levelek/valasz 12.doc"});
-        QCOMPARE(w.window->state().aktIratNev, "\"valasz 12.doc\"");
+        QCOMPARE(w.window->state().documents.iratNev, "\"valasz 12.doc\"");
         // A document that does not open is reported, and the settings window opens for the
         // program paths.
         w.test.shell.succeed = false;
@@ -230,12 +232,46 @@ private slots:
         QCOMPARE(w.test.dialogs.messages.value(0).title, "HIBA");
         QCOMPARE(w.test.dialogs.modalWindows, QStringList{"frmSetup"});
 
-        // Selecting while the picker shows a year without folder is reported, and creates none.
+        // The picker on a year without folder: the row still names its own letter, and no
+        // folder is created. A row whose year folder has gone is reported.
         w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2013, 1, 2));
-        w.test.dialogs.answerMessage(ui::Answer::Ok);
         view->selectRow(1);
-        QCOMPARE(w.test.dialogs.messages.value(1), kNoYear);
+        QCOMPARE(w.text("txtKitolKinek"), "Más");
         QVERIFY(!TempRegister::exists(w.files.yearFile(2013, u"")));
+        QVERIFY(QDir(w.files.yearFile(2024, u"")).removeRecursively());
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        view->selectRow(0);
+        QCOMPARE(w.test.dialogs.messages.value(1), kNoYear);
+    }
+
+    // Only the user's click or keyboard move in the focused list selects a letter: switching
+    // tabs with the mouse, giving a list the focus, sorting and refilling select nothing.
+    void onlyTheUserSelects() {
+        MainWindow w;
+        w.files.writeLetters(2024, {letter(QDate(2024, 2, 1), true, 1, "Első"),
+                                    letter(QDate(2024, 2, 2), false, 1, "Kimenő"),
+                                    letter(QDate(2024, 2, 3), true, 2, "Harmadik")});
+        w.start();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.click("Command1_6");  // "Teljes lista" refills the lists without selecting
+        clickRow(w.window.get(), "ListView1", 1);
+        QCOMPARE(w.text("txtKitolKinek"), "Kimenő");
+        const auto chosen = w.window->state().selection->id;
+
+        auto* tabs = w.find<QTabWidget>("SSTab1");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QCOMPARE(tabs->currentIndex(), 1);
+        auto* incoming = w.find<ui::ReportView>("ListView4");
+        incoming->setFocus(Qt::TabFocusReason);
+        emit incoming->headerClicked(4);
+        emit w.find<ui::ReportView>("ListView1")->headerClicked(7);
+        QCOMPARE(w.text("txtKitolKinek"), "Kimenő");
+        QCOMPARE(w.window->state().selection->id, chosen);
+
+        // The keyboard in the focused list does select.
+        QTest::keyClick(incoming, Qt::Key_End);
+        QCOMPARE(w.text("txtKitolKinek"), incoming->model()->index(1, 4).data().toString());
     }
 
     // The hidden counter boxes are stored by a double click on "Levél tárgya:", rounded

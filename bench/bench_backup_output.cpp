@@ -45,19 +45,34 @@ private:
 };
 
 // The all-letters list as the main window holds it after a reload, sorted by correspondent.
-std::unique_ptr<ui::ListModel> allLettersList(const QString& letterFile) {
+struct AllLettersList {
+    std::shared_ptr<const reg::LetterRows> rows;
+    std::unique_ptr<ui::ListModel> model;
+
+    // The letters of the list in its order, read through the rows' identities.
+    QByteArray records(const store::Paths& paths) const {
+        std::vector<int> indexes;
+        for (int row = 0; row < model->rowCount(); ++row)
+            indexes.push_back(rows->all[size_t(model->sourceRow(row))]);
+        return reg::recordsByIdentity(paths, *rows, indexes);
+    }
+};
+
+AllLettersList allLettersList(const Register& year) {
     QByteArray bytes;
     {
-        const store::RecordFile file(letterFile, store::LevelRekord::Size);
+        const store::RecordFile file(year.letterFile(), store::LevelRekord::Size);
         bytes = file.readAllBytes();
     }
-    auto rows = std::make_shared<const reg::LetterRows>(reg::allLetters(std::move(bytes), true));
-    auto model = std::make_unique<ui::ListModel>(reg::letterColumns(reg::LetterList::All));
-    model->setRows(int(rows->all.size()), [rows](int row, int column) {
+    AllLettersList list;
+    list.rows = std::make_shared<const reg::LetterRows>(
+        reg::allLetters(QString::number(kYear), bytes, true));
+    list.model = std::make_unique<ui::ListModel>(reg::letterColumns(reg::LetterList::All));
+    list.model->setRows(int(list.rows->all.size()), [rows = list.rows](int row, int column) {
         return reg::letterCell(*rows, reg::LetterList::All, rows->all[size_t(row)], column);
     });
-    model->sortByColumn(7);
-    return model;
+    list.model->sortByColumn(7);
+    return list;
 }
 
 void BM_BackupFullYear(benchmark::State& state) {
@@ -81,15 +96,14 @@ void BM_RestoreFullYear(benchmark::State& state) {
 }
 BENCHMARK(BM_RestoreFullYear)->Unit(benchmark::kMillisecond);
 
-// What "Mentés &Excel fájlba" does after the name box: the list's record numbers, the
-// letters read by them, the lines built and the file written.
+// What "Mentés &Excel fájlba" does after the name box: the list's letters read through
+// their identities, the lines built and the file written.
 void BM_ExportFullYear(benchmark::State& state) {
     const Register year(kFullYear);
-    const auto list = allLettersList(year.letterFile());
+    const auto list = allLettersList(year);
     const QString path = year.paths().yearFolder(kYear) + QStringLiteral("/lista.csv");
     for (auto _ : state) {
-        const QByteArray content = backup::exportContent(
-            reg::recordsByNumber(year.letterFile(), reg::recordNumbers(*list, reg::kAllRecColumn)));
+        const QByteArray content = backup::exportContent(list.records(year.paths()));
         if (content.size() != qsizetype(kFullYear + 1) * backup::kExportLineSize ||
             !backup::writeExportFile(path, content).ok) {
             state.SkipWithError("export failed");
@@ -101,13 +115,12 @@ BENCHMARK(BM_ExportFullYear)->Unit(benchmark::kMillisecond);
 // The print layout alone, on the recording document.
 void BM_PrintLayout1234(benchmark::State& state) {
     const Register year(kPrintedRows);
-    const auto list = allLettersList(year.letterFile());
+    const auto list = allLettersList(year);
     for (auto _ : state) {
         ui::PrintDocument document;
-        print::printLetterList(
-            document, QStringLiteral("Kigyűjtött levelek"), QStringLiteral("2024.06.14."),
-            reg::lettersOf(reg::recordsByNumber(year.letterFile(),
-                                                reg::recordNumbers(*list, reg::kAllRecColumn))));
+        print::printLetterList(document, QStringLiteral("Kigyűjtött levelek"),
+                               QStringLiteral("2024.06.14."),
+                               reg::lettersOf(list.records(year.paths())));
         benchmark::DoNotOptimize(document.pageCount());
     }
 }
@@ -116,14 +129,13 @@ BENCHMARK(BM_PrintLayout1234)->Unit(benchmark::kMillisecond);
 // Laying out 1,234 rows and painting them, 34 pages, into a PDF file.
 void BM_PrintPdf1234(benchmark::State& state) {
     const Register year(kPrintedRows);
-    const auto list = allLettersList(year.letterFile());
+    const auto list = allLettersList(year);
     QTemporaryDir out;
     for (auto _ : state) {
         ui::PrintDocument document;
-        print::printLetterList(
-            document, QStringLiteral("Kigyűjtött levelek"), QStringLiteral("2024.06.14."),
-            reg::lettersOf(reg::recordsByNumber(year.letterFile(),
-                                                reg::recordNumbers(*list, reg::kAllRecColumn))));
+        print::printLetterList(document, QStringLiteral("Kigyűjtött levelek"),
+                               QStringLiteral("2024.06.14."),
+                               reg::lettersOf(list.records(year.paths())));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(out.filePath(QStringLiteral("lista.pdf")));

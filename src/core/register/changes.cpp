@@ -14,11 +14,11 @@ namespace {
 // The work file of KiIrat.dat while a deletion rewrites it.
 constexpr QStringView kKiIratTemp = u"xxk.dat";
 
-// The selected letter's file, and the record as the file holds it now.
+// The selected letter's file, and whether its record still holds the selected bytes.
 struct Current {
     QString path;
     ChangeResult result = ChangeResult::Failed;
-    QByteArray file;  // every whole record, read once
+    qint64 count = 0;  // whole records in the file
     QString errorText;
 };
 
@@ -31,21 +31,18 @@ Current current(const store::Paths& paths, const SelectedLetter& selection) {
         now.errorText = letters.errorText();
         return now;
     }
-    now.file = letters.readAllBytes();
-    const qint64 count = now.file.size() / store::LevelRekord::Size;
+    now.count = letters.count();
     const qint64 n = selection.id.record;
-    const bool same = n >= 1 && n <= count &&
-                      QByteArrayView(now.file).sliced((n - 1) * store::LevelRekord::Size,
-                                                      store::LevelRekord::Size) == selection.bytes;
+    const bool same = n >= 1 && n <= now.count && letters.readBytes(n) == selection.bytes;
     now.result = same ? ChangeResult::Done : ChangeResult::Changed;
     return now;
 }
 
-// The file's whole records without record n (1-based).
-QByteArray without(const QByteArray& file, int recordLength, qint64 n) {
-    const qint64 whole = file.size() / recordLength * recordLength;
-    return file.first((n - 1) * recordLength) +
-           file.sliced(n * recordLength, whole - n * recordLength);
+// The whole records of a file without record n (1-based).
+QByteArray without(const QString& path, int recordLength, qint64 n) {
+    const store::RecordFile file(path, recordLength);
+    const QByteArray all = file.readAllBytes();
+    return all.first((n - 1) * recordLength) + QByteArrayView(all).sliced(n * recordLength);
 }
 
 }  // namespace
@@ -121,14 +118,14 @@ ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& sele
     const QString& year = selection.id.year;
 
     store::Operation operation(paths, QStringLiteral("deletion"));
-    operation.replace(now.path, without(now.file, store::LevelRekord::Size, n),
+    operation.replace(now.path, without(now.path, store::LevelRekord::Size, n),
                       store::files::VelmarTemp.toString());
     // Document record n keeps belonging to letter record n; a shorter document file has
     // nothing to remove.
     const store::RecordFile irat(paths.yearFile(year, store::files::KiIrat),
                                  store::IratRekord::Size);
     if (irat.count() >= n) {
-        operation.replace(irat.path(), without(irat.readAllBytes(), store::IratRekord::Size, n),
+        operation.replace(irat.path(), without(irat.path(), store::IratRekord::Size, n),
                           kKiIratTemp.toString());
     }
     writeCounters(operation, paths, year,

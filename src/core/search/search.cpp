@@ -1,5 +1,8 @@
 #include "search/search.h"
 
+#include <QDir>
+#include <algorithm>
+
 #include "store/hungarian.h"
 #include "store/numbers.h"
 #include "store/oledate.h"
@@ -37,6 +40,23 @@ bool isYearFolderName(QStringView yearText) {
             return false;
     }
     return true;
+}
+
+QStringList yearFolders(const QString& programFolder) {
+    QStringList years;
+    for (const QString& name : QDir(programFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const bool digits = !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+        if (digits)
+            years << name;
+    }
+    // By number: 999 before 2024; equal numbers ("2024", "02024") by name.
+    std::sort(years.begin(), years.end(), [](const QString& a, const QString& b) {
+        const QString x = a.rightJustified(b.size(), u'0'), y = b.rightJustified(a.size(), u'0');
+        return x == y ? a < b : x < y;
+    });
+    return years;
 }
 
 QString slashKey(QStringView evszamText) {
@@ -113,14 +133,22 @@ bool Search::textMatches(const store::LevelView& letter) const {
             }
             return lastDateText_.contains(needle_);
         }
+        // The text fields are compared on their stored bytes, without decoding every letter.
         case Criterion::KitolKinek:
-            return store::upper(letter.KitolKinek()).contains(needle_);
+            return store::upperContains(letter.bytes(30, store::LevelRekord::KitolKinekWidth),
+                                        needle_);
         case Criterion::LevelTargya:
+            // A needle without a line break matches the stored subject as it is; one with a
+            // line break needs the subject's CR LF folded first.
+            if (!needle_.contains(u'\n'))
+                return store::upperContains(letter.bytes(100, store::LevelRekord::LevelTargyaWidth),
+                                            needle_);
             return store::upper(foldLineBreaks(letter.LevelTargya())).contains(needle_);
         case Criterion::Csoport:
             return store::upper(letter.CsoportJel()).contains(needle_);
         case Criterion::Ugyintezo:
-            return store::upper(letter.Ugyintezo()).contains(needle_);
+            return store::upperContains(letter.bytes(70, store::LevelRekord::UgyintezoWidth),
+                                        needle_);
         case Criterion::Sorszam:
         case Criterion::Ugyfelszam:
         case Criterion::Teljes:

@@ -62,6 +62,10 @@ bool isYearFolderName(QStringView yearText);
 // "B/123/2011" -> "B/123/", "123/" -> "/123/", "2011" -> "2011/".
 QString slashKey(QStringView evszamText);
 
+// The year folders of a register by their names, oldest first: the folders directly in the
+// program folder whose names are a year (digits only).
+QStringList yearFolders(const QString& programFolder);
+
 class Search {
 public:
     // `skipBlankSerials`: the picker lies before the present moment, so letters without a

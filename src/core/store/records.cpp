@@ -1,6 +1,7 @@
 #include "store/records.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 #include "store/cp1250.h"
@@ -125,6 +126,11 @@ QString LevelView::Melleklet() const {
 }
 bool LevelView::incoming() const {
     return Bejovo() == kTrue;
+}
+QByteArrayView LevelView::bytes(qsizetype offset, qsizetype width) const {
+    if (offset >= bytes_.size())
+        return {};
+    return bytes_.sliced(offset, std::min(width, bytes_.size() - offset));
 }
 
 LevelRekord LevelRekord::fromBytes(QByteArrayView bytes) {

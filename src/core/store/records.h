@@ -53,6 +53,10 @@ public:
 
     bool incoming() const;
 
+    // The raw Windows-1250 bytes of a text field (offset and width as in LevelRekord), for
+    // comparisons that need no decoded text; bytes beyond the input are left out.
+    QByteArrayView bytes(qsizetype offset, qsizetype width) const;
+
 private:
     QByteArrayView bytes_;
 };

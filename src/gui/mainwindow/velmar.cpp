@@ -290,6 +290,10 @@ QWidget* Velmar::buildSearchFrame() {
     ui::labelFor(searchDateLabel_, searchDateEdit_);
     grid->addWidget(searchDateLabel_, 0, 0);
     grid->addWidget(searchDateEdit_, 0, 1, 1, 2);
+    // The searches and "Teljes lista" over every year of the register instead of one.
+    allYearsCheck_ = named(new QCheckBox(u"M&inden évben"_s), u"chkMindenEv"_s);
+    allYearsCheck_->setToolTip(u"A keresés a nyilvántartás minden évében fut."_s);
+    grid->addWidget(allYearsCheck_, 4, 0, 1, 3);
 
     const QStringList captions = {u"Dátum szerint"_s,        u"Sorszám szerint"_s,
                                   u"Kinek/Kitől szerint"_s,  u"Ügyfélszám szerint"_s,
@@ -303,7 +307,7 @@ QWidget* Velmar::buildSearchFrame() {
     const int layoutOrder[8][2] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}, {3, 0}};
     for (int i = 0; i < 8; ++i)
         grid->addWidget(searchButtons_[i], layoutOrder[i][0], layoutOrder[i][1]);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(5, 1);
     return searchFrame_;
 }
 

@@ -220,6 +220,7 @@ private:
     QPushButton* searchButtons_[8] = {};
     QLineEdit* searchDateEdit_ = nullptr;
     QLabel* searchDateLabel_ = nullptr;
+    QCheckBox* allYearsCheck_ = nullptr;  // "M&inden évben"
 
     // Letter lists.
     QTabWidget* listTabs_ = nullptr;

@@ -1,6 +1,7 @@
 // The eight search buttons of the "Keresés" frame: they gather the search values from the
 // entry fields, let the search pick the letters of the year and fill the three letter lists.
 
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,34 +26,8 @@ void Velmar::connectSearch() {
 
 void Velmar::runSearch(int index) {
     const auto criterion = static_cast<search::Criterion>(index);
-
-    // The year: the first four characters of the search date when it is filled, otherwise
-    // the picker's year.
-    const std::optional<QString> typedYear = search::searchYear(searchDateEdit_->text());
-    const QString year = typedYear.value_or(QString::number(pickerYear()));
-
     const store::SetupRekord setup =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-
-    QByteArray records;
-    {
-        // A year without folder (or a text that names none) is reported and the lists keep
-        // what they show. A letter file missing from an existing folder is created empty and
-        // the search finds nothing.
-        if (!search::isYearFolderName(year)) {
-            platform_.dialogs.message(this, invalidYearMessage());
-            return;
-        }
-        store::RecordFile file(paths_.yearFile(year, store::files::Velmar),
-                               store::LevelRekord::Size);
-        if (file.error() == store::FileError::PathNotFound) {
-            platform_.dialogs.message(this, invalidYearMessage());
-            return;
-        }
-        if (!file.isOpen())
-            return;
-        records = file.readAllBytes();
-    }
 
     search::SearchInputs inputs;
     inputs.datum = search::dateNeedle(searchDateEdit_->text(), datePicker_->date());
@@ -70,9 +45,38 @@ void Velmar::runSearch(int index) {
     LetterRows rows;
     rows.style = CellStyle::Search;
     rows.blankAsSpace = pickerInThePast;
-    // Each row keeps the year its letter was read from: selecting, printing and exporting
-    // it reach that letter whatever the picker shows.
-    rows.addLetters(year, records, search.matchingRecords(records));
+    if (allYearsCheck_->isChecked()) {
+        // Every year folder of the register, the newest last.
+        for (const QString& year : search::yearFolders(paths_.programFolder())) {
+            const store::RecordFile file(paths_.yearFile(year, store::files::Velmar),
+                                         store::LevelRekord::Size);
+            const QByteArray records = file.readAllBytes();
+            rows.addLetters(year, records, search.matchingRecords(records));
+        }
+    } else {
+        // The year: the first four characters of the search date when it is filled,
+        // otherwise the picker's year. A year without folder (or a text that names none) is
+        // reported and the lists keep what they show. A letter file missing from an existing
+        // folder is created empty and the search finds nothing.
+        const QString year =
+            search::searchYear(searchDateEdit_->text()).value_or(QString::number(pickerYear()));
+        if (!search::isYearFolderName(year)) {
+            platform_.dialogs.message(this, invalidYearMessage());
+            return;
+        }
+        const store::RecordFile file(paths_.yearFile(year, store::files::Velmar),
+                                     store::LevelRekord::Size);
+        if (file.error() == store::FileError::PathNotFound) {
+            platform_.dialogs.message(this, invalidYearMessage());
+            return;
+        }
+        if (!file.isOpen())
+            return;
+        const QByteArray records = file.readAllBytes();
+        // Each row keeps the year its letter was read from: selecting, printing and
+        // exporting it reach that letter whatever the picker shows.
+        rows.addLetters(year, records, search.matchingRecords(records));
+    }
     fillLists(std::move(rows));
 
     if (store::flagOn(setup.UtolsoSorraUgras))

@@ -46,6 +46,10 @@ private slots:
         row("client 12.5 nothing", {Criterion::Ugyfelszam, "12.5", "12", false});
         row("empty client finds 0", {Criterion::Ugyfelszam, "", "0", true});
         row("subject line break", {Criterion::LevelTargya, "egy\nkettő", "egy\r\nkettő", true});
+        // Names, subjects and handlers are compared on their stored bytes, upper-cased.
+        row("accented name", {Criterion::KitolKinek, "őri", "  ŐRI Bt.", true});
+        row("subject any case", {Criterion::LevelTargya, "SZÁMLA", "a számla", true});
+        row("handler", {Criterion::Ugyintezo, "anna", "Kiss Anna", true});
         row("no group finds ungrouped", {Criterion::Csoport, "", "", true});
         // 8224 is the serial of a letter without one.
         row("no serial, future picker",
@@ -63,6 +67,14 @@ private slots:
         const QByteArray bytes = r.toBytes();
         const search::Search search(p.criterion, in, p.pickerInThePast);
         QCOMPARE(search.matches(store::LevelView(bytes)), p.expected);
+    }
+
+    // "Minden évben" reads the year folders by number, oldest first, and nothing else.
+    void yearFolders() {
+        testing::TempRegister files;
+        for (const char* name : {"2024", "999", "2023", "Mentés", "20x4", "12.1"})
+            QDir().mkpath(files.folder() + u'/' + QString(name));
+        QCOMPARE(search::yearFolders(files.folder()), (QStringList{"999", "2023", "2024"}));
     }
 
     void slashKey() {

@@ -2,6 +2,7 @@
 // search buttons: which field each one reads and the year it searches. The criteria are
 // tested in tst_search.cpp.
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QTabBar>
 #include <QTabWidget>
@@ -272,6 +273,29 @@ private slots:
         // The keyboard in the focused list does select.
         QTest::keyClick(incoming, Qt::Key_End);
         QCOMPARE(w.text("txtKitolKinek"), incoming->model()->index(1, 4).data().toString());
+    }
+
+    // "Minden évben": a search over every year, the newest last; each row keeps its own
+    // year, so deleting the 2023 letter while the picker shows 2024 removes it from 2023.
+    void searchInEveryYear() {
+        MainWindow w;
+        w.files.writeLetters(2023, {letter(QDate(2023, 5, 2), true, 1, "Kovács Kft."),
+                                    letter(QDate(2023, 5, 3), true, 2, "Más")});
+        w.files.writeLetters(2024, {letter(QDate(2024, 3, 1), true, 1, "Kovács Kft.")});
+        w.start();
+        w.find<QCheckBox>("chkMindenEv")->setChecked(true);
+        w.setText("txtKitolKinek", "kovács");
+        w.click("Command1_2");
+        QCOMPARE(column(w.window.get(), "ListView1", 0),
+                 (QStringList{"2023.05.02.", "2024.03.01."}));
+        w.find<ui::ReportView>("ListView1")->selectRow(0);
+        w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2024, 6, 14));
+        w.test.dialogs.answerMessage(ui::Answer::Ok);   // the other year's notice
+        w.test.dialogs.answerMessage(ui::Answer::Yes);  // the deletion question
+        w.click("cmdTorles");
+        QCOMPARE(w.files.readYear(2023, u"Velmar.dat"),
+                 letter(QDate(2023, 5, 3), true, 2, "Más").toBytes());
+        QCOMPARE(w.files.readYear(2024, u"Velmar.dat").size(), store::LevelRekord::Size);
     }
 
     // The hidden counter boxes are stored by a double click on "Levél tárgya:", rounded

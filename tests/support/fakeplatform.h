@@ -36,6 +36,8 @@ public:
     void answerMessage(ui::Answer answer) { messageAnswers.enqueue(answer); }
     void answerInput(std::optional<QString> answer) { inputAnswers.enqueue(std::move(answer)); }
     void answerOpenFile(const QString& path) { fileAnswers.enqueue(path); }
+    void answerSaveFile(const QString& path) { saveAnswers.enqueue(path); }
+    void answerFolder(const QString& path) { folderAnswers.enqueue(path); }
     void answerColor(std::optional<QColor> color) { colorAnswers.enqueue(std::move(color)); }
     // Drives the next modal window while it is "open"; when it returns the window counts as
     // closed.
@@ -46,14 +48,17 @@ public:
     // True when every scripted answer was used.
     bool scriptUsed() const {
         return messageAnswers.isEmpty() && inputAnswers.isEmpty() && fileAnswers.isEmpty() &&
-               colorAnswers.isEmpty() && modalHandlers.isEmpty();
+               saveAnswers.isEmpty() && folderAnswers.isEmpty() && colorAnswers.isEmpty() &&
+               modalHandlers.isEmpty();
     }
 
     // What was shown, in order.
     QList<ui::Message> messages;
     QList<Input> inputs;
-    QList<ui::FileRequest> fileRequests;
-    QStringList modalWindows;  // objectNames of the windows shown modally
+    QList<ui::FileRequest> fileRequests;  // open and save dialogs
+    QStringList folderRequests;           // titles of the folder choosers
+    QStringList progressWindows;          // titles of the progress windows
+    QStringList modalWindows;             // objectNames of the windows shown modally
     int beeps = 0;
 
     ui::Answer message(QWidget*, const ui::Message& message) override {
@@ -69,6 +74,23 @@ public:
     QString openFile(QWidget*, const ui::FileRequest& request) override {
         fileRequests << request;
         return next(fileAnswers, QStringLiteral("file dialog"), QString());
+    }
+    QString saveFile(QWidget*, const ui::FileRequest& request) override {
+        fileRequests << request;
+        return next(saveAnswers, QStringLiteral("save dialog"), QString());
+    }
+    QString chooseFolder(QWidget*, const QString& title, const QString&) override {
+        folderRequests << title;
+        return next(folderAnswers, "folder chooser \"" + title + '"', QString());
+    }
+    // Progress windows need no script and are never cancelled (the core's tests cancel).
+    std::unique_ptr<ui::Progress> progress(QWidget*, const QString& title,
+                                           const QString&) override {
+        struct Running final : ui::Progress {
+            bool advance(qint64, qint64) override { return true; }
+        };
+        progressWindows << title;
+        return std::make_unique<Running>();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
         return next(colorAnswers, QStringLiteral("colour dialog"), std::optional<QColor>());
@@ -89,6 +111,8 @@ private:
     QQueue<ui::Answer> messageAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QString> fileAnswers;
+    QQueue<QString> saveAnswers;
+    QQueue<QString> folderAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::function<void(QDialog&)>> modalHandlers;
 };

@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -106,8 +108,12 @@ struct WindowAccess {
 };
 
 struct MainWindow : WindowAccess<reg::Velmar> {
+    // The user's settings (QSettings) as a fresh user has them, in a folder of this test's own.
+    QTemporaryDir userSettings;
+
     // Creates the window on the temporary folder and runs its start-up.
     reg::Velmar& start() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
         window = std::make_unique<reg::Velmar>(test.platform, files.paths());
         window->start();
         return *window;

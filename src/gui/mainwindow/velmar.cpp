@@ -68,6 +68,7 @@ Velmar::Velmar(ui::Platform& platform, store::Paths paths, QWidget* parent)
 
     connectHandlers();
     connectBackupAndOutput();
+    connectSnapshots();
     connectWindows();
     connectRegisterKeeping();
     connectSearch();
@@ -97,6 +98,10 @@ void Velmar::buildMenu() {
     printIncomingAction_ = action(u"mnuPrintBe"_s, u"&Bejövő listából"_s);
     printOutgoingAction_ = action(u"mnuPrintKi"_s, u"&Kimenő listából"_s);
     exportAction_ = action(u"mnuExcel"_s, u"Mentés &Excel fájlba"_s);
+    spreadsheetAction_ = action(u"mnuXlsx"_s, u"Mentés táblázatba (.&xlsx)..."_s);
+    wholeBackupAction_ = action(u"mnuTeljesMentes"_s, u"Teljes &mentés..."_s);
+    wholeRestoreAction_ = action(u"mnuTeljesVisszaallitas"_s, u"Teljes &visszaállítás..."_s);
+    snapshotFolderAction_ = action(u"mnuTeljesMentesHelye"_s, u"Teljes mentés &helye..."_s);
 
     bar->addAction(exitAction_);
     bar->addAction(groupsAction_);
@@ -107,6 +112,10 @@ void Velmar::buildMenu() {
     backupMenuAction_->setObjectName(u"mnuMentes"_s);
     mentes->addAction(backupNowAction_);
     mentes->addAction(restoreAction_);
+    mentes->addSeparator();
+    mentes->addAction(wholeBackupAction_);
+    mentes->addAction(wholeRestoreAction_);
+    mentes->addAction(snapshotFolderAction_);
     bar->addAction(aboutAction_);
     QMenu* print = bar->addMenu(u"&Nyomtatás"_s);
     print->setObjectName(u"mnuPrintMenu"_s);
@@ -116,6 +125,7 @@ void Velmar::buildMenu() {
     print->addAction(printIncomingAction_);
     print->addAction(printOutgoingAction_);
     bar->addAction(exportAction_);
+    bar->addAction(spreadsheetAction_);
 
     // Operations that are not part of the program yet stay visible but cannot be chosen.
     for (QAction* a : {exitAction_, groupsAction_, settingsAction_, backupNowAction_,

@@ -118,6 +118,24 @@ private:
     // The letter records behind a list's rows, in the list's order, read through the rows'
     // letter identities.
     QByteArray recordsOfList(LetterList list) const;
+    // The list on the current tab written to an .xlsx file the user names.
+    void onSpreadsheet();
+
+    // Whole-register snapshots on another disk (velmar_snapshots.cpp): made, restored, their
+    // folder chosen, and offered at exit when the last one is over a week old.
+    void connectSnapshots();
+    void onWholeBackup();
+    void onWholeRestore();
+    void offerWholeBackupAtExit();
+    // The remembered folder of the snapshots while it can be reached, otherwise the one the
+    // user chooses now (remembered from then on); empty when none was chosen.
+    QString snapshotFolder();
+    QString chooseSnapshotFolder(const QString& start);
+    // Copies the register into `folder` under a progress window titled `title`; the new
+    // snapshot's path, or empty when it was cancelled or failed (the user is told why).
+    QString runSnapshot(const QString& folder, const QString& title);
+    // Everything read from the register's files again after a whole restore.
+    void reloadRegister();
 
     // The modal windows opened from the menu: groups, settings, About (velmar_windows.cpp).
     // Each runs the activation sequence when it closes.
@@ -186,6 +204,10 @@ private:
     QAction* printIncomingAction_ = nullptr;
     QAction* printOutgoingAction_ = nullptr;
     QAction* exportAction_ = nullptr;
+    QAction* spreadsheetAction_ = nullptr;
+    QAction* wholeBackupAction_ = nullptr;
+    QAction* wholeRestoreAction_ = nullptr;
+    QAction* snapshotFolderAction_ = nullptr;
 
     // Entry area.
     QWidget* mainArea_ = nullptr;

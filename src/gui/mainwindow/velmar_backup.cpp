@@ -38,13 +38,15 @@ void Velmar::connectBackupAndOutput() {
     connect(restoreAction_, &QAction::triggered, this, &Velmar::onRestore);
     connect(exitAction_, &QAction::triggered, this, &Velmar::onExit);
     connect(exportAction_, &QAction::triggered, this, &Velmar::onExport);
+    connect(spreadsheetAction_, &QAction::triggered, this, &Velmar::onSpreadsheet);
     connect(printAllAction_, &QAction::triggered, this, [this] { printList(LetterList::All); });
     connect(printIncomingAction_, &QAction::triggered, this,
             [this] { printList(LetterList::Incoming); });
     connect(printOutgoingAction_, &QAction::triggered, this,
             [this] { printList(LetterList::Outgoing); });
-    for (QAction* a : {exitAction_, backupNowAction_, restoreAction_, exportAction_,
-                       printAllAction_, printIncomingAction_, printOutgoingAction_}) {
+    for (QAction* a :
+         {exitAction_, backupNowAction_, restoreAction_, exportAction_, spreadsheetAction_,
+          printAllAction_, printIncomingAction_, printOutgoingAction_}) {
         a->setEnabled(true);
     }
 }
@@ -127,6 +129,8 @@ void Velmar::onExit() {
     const backup::CopyResult copy = backup::backupYear(paths_, year);
     if (copy.records > 0 && !copy.ok())
         platform_.dialogs.message(this, backupFailed(year, backup::backupFile(paths_, year)));
+    // With the year's backup fresh, a whole backup to another disk when one is due.
+    offerWholeBackupAtExit();
     close();
 }
 

@@ -1,6 +1,13 @@
-// Export of the all-letters list to a file and printing of the three letter lists.
+// Export of the all-letters list to a file, a list as a spreadsheet, and printing of the
+// three letter lists.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "backup/exportfile.h"
+#include "backup/spreadsheet.h"
 #include "mainwindow/velmar.h"
 #include "print/letterlistprint.h"
 #include "register/listletters.h"
@@ -57,6 +64,41 @@ void Velmar::onExport() {
     platform_.dialogs.message(this, {u" Excel fájl megnyitása "_s,
                                      u"Excel fájl útvonala:\r\n"_s + path.trimmed() + u"\r\n"_s,
                                      ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation});
+}
+
+void Velmar::onSpreadsheet() {
+    static constexpr LetterList kTabs[] = {LetterList::All, LetterList::Incoming,
+                                           LetterList::Outgoing};
+    const LetterList list = kTabs[qBound(0, listTabs_->currentIndex(), 2)];
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString proposed = folder + u'/' + listCaption(list) + u".xlsx"_s;
+    QString path = platform_.dialogs.saveFile(
+        this, {u"Mentés táblázatba"_s, u"Excel munkafüzet (*.xlsx)|*.xlsx"_s, 1, proposed});
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(u".xlsx"_s, Qt::CaseInsensitive))
+        path += u".xlsx"_s;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QByteArray records = recordsOfList(list);
+    const backup::SpreadsheetResult written =
+        backup::writeSpreadsheet(path, list, listCaption(list), records);
+    QApplication::restoreOverrideCursor();
+    if (!written.ok) {
+        platform_.dialogs.message(
+            this, {u"HIBA"_s,
+                   u"A táblázat nem jött létre!\r\n"_s + path + u"\r\n"_s + written.errorText +
+                       u"\r\nEllenőrízd a fájl nevét és a mappát!\r\n"_s,
+                   ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        return;
+    }
+    const qsizetype letters = records.size() / store::LevelRekord::Size;
+    platform_.dialogs.message(this, {u"Mentés táblázatba"_s,
+                                     u"A táblázat elkészült ("_s + store::groupedNumber(letters) +
+                                         u" levél):\r\n"_s + path + u"\r\n"_s,
+                                     ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Information});
 }
 
 void Velmar::printList(LetterList list) {

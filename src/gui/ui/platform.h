@@ -40,6 +40,14 @@ struct FileRequest {
     QString fileName;
 };
 
+// A long piece of work shown in a modal window with a bar and a cancel button.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows how far the work is; false once the user cancelled it.
+    virtual bool advance(qint64 done, qint64 total) = 0;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -49,6 +57,16 @@ public:
                                          const QString& prompt, const QString& defaultText) = 0;
     // The chosen file's full path, or an empty text when the dialog was cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
+    // A file-save dialog; `fileName` is the proposed path. The chosen full path (with the
+    // filter's extension when the user typed none), or an empty text when cancelled. The
+    // dialog itself asks before an existing file is replaced.
+    virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // A folder chooser that opens at `start`: the chosen folder, or an empty text.
+    virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
+    // The progress window of a long piece of work, open while the object lives. It appears
+    // only when the work lasts longer than a moment.
+    virtual std::unique_ptr<Progress> progress(QWidget* parent, const QString& title,
+                                               const QString& label) = 0;
     // The chosen colour, or nothing when the dialog was cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Shows a window modally and returns when it is closed.

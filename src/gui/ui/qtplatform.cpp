@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
@@ -124,6 +125,66 @@ QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    // "*.xlsx" of the first pattern: a name typed without extension gets it before the
+    // dialog checks whether the file exists.
+    static const QRegularExpression firstSuffix(u"\\*\\.(\\w+)"_s);
+    if (const auto m = firstSuffix.match(request.filter); m.hasMatch())
+        dialog.setDefaultSuffix(m.captured(1));
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+namespace {
+
+// The bar counts in thousandths of the work, since the bytes of a register may not fit its
+// int range.
+class ProgressWindow final : public Progress {
+public:
+    ProgressWindow(QWidget* parent, const QString& title, const QString& label)
+        : dialog_(screenText(label), u"&Mégse"_s, 0, kSteps, parent) {
+        dialog_.setWindowTitle(title);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(kShowAfterMs);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool advance(qint64 done, qint64 total) override {
+        const int step = total > 0 ? int(done * kSteps / total) : 0;
+        if (step != dialog_.value())
+            dialog_.setValue(step);
+        // The cancel button and the window's repainting between two pieces of the work.
+        QCoreApplication::processEvents();
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    static constexpr int kSteps = 1000;
+    static constexpr int kShowAfterMs = 500;
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> QtDialogs::progress(QWidget* parent, const QString& title,
+                                              const QString& label) {
+    return std::make_unique<ProgressWindow>(parent, title, label);
 }
 
 std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& initial) {

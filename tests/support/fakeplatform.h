@@ -36,6 +36,7 @@ public:
     void answerMessage(ui::Answer answer) { messageAnswers.enqueue(answer); }
     void answerInput(std::optional<QString> answer) { inputAnswers.enqueue(std::move(answer)); }
     void answerOpenFile(const QString& path) { fileAnswers.enqueue(path); }
+    void answerSaveFile(const QString& path) { saveAnswers.enqueue(path); }
     void answerColor(std::optional<QColor> color) { colorAnswers.enqueue(std::move(color)); }
     // Drives the next modal window while it is "open"; when it returns the window counts as
     // closed.
@@ -46,14 +47,14 @@ public:
     // True when every scripted answer was used.
     bool scriptUsed() const {
         return messageAnswers.isEmpty() && inputAnswers.isEmpty() && fileAnswers.isEmpty() &&
-               colorAnswers.isEmpty() && modalHandlers.isEmpty();
+               saveAnswers.isEmpty() && colorAnswers.isEmpty() && modalHandlers.isEmpty();
     }
 
     // What was shown, in order.
     QList<ui::Message> messages;
     QList<Input> inputs;
-    QList<ui::FileRequest> fileRequests;
-    QStringList modalWindows;  // objectNames of the windows shown modally
+    QList<ui::FileRequest> fileRequests;  // file-open and save dialogs
+    QStringList modalWindows;             // objectNames of the windows shown modally
     int beeps = 0;
 
     ui::Answer message(QWidget*, const ui::Message& message) override {
@@ -69,6 +70,10 @@ public:
     QString openFile(QWidget*, const ui::FileRequest& request) override {
         fileRequests << request;
         return next(fileAnswers, QStringLiteral("file dialog"), QString());
+    }
+    QString saveFile(QWidget*, const ui::FileRequest& request) override {
+        fileRequests << request;
+        return next(saveAnswers, QStringLiteral("save dialog"), QString());
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
         return next(colorAnswers, QStringLiteral("colour dialog"), std::optional<QColor>());
@@ -89,6 +94,7 @@ private:
     QQueue<ui::Answer> messageAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QString> fileAnswers;
+    QQueue<QString> saveAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::function<void(QDialog&)>> modalHandlers;
 };

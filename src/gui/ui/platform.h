@@ -49,6 +49,9 @@ public:
                                          const QString& prompt, const QString& defaultText) = 0;
     // The chosen file's full path, or an empty text when the dialog was cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
+    // The path chosen to save to, or an empty text when the dialog was cancelled. The dialog
+    // asks before it lets an existing file be replaced.
+    virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
     // The chosen colour, or nothing when the dialog was cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Shows a window modally and returns when it is closed.

@@ -126,6 +126,25 @@ QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtDialogs::saveFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    // A name typed without extension gets the one of the first pattern ("*.csv").
+    const QString pattern = request.filter.section(u'|', 1, 1).section(u';', 0, 0);
+    if (pattern.startsWith(u"*."))
+        dialog.setDefaultSuffix(pattern.mid(2));
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid())

@@ -19,6 +19,7 @@ public:
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& defaultText) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
+    QString saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void showModal(QDialog& dialog) override;
     void beep() override;

@@ -13,7 +13,10 @@
 #include <QTest>
 #include <memory>
 
+#include "log/frmnaplo.h"
+#include "log/log.h"
 #include "mainwindow/velmar.h"
+#include "store/operation.h"
 #include "support/fakeplatform.h"
 #include "support/tempregister.h"
 #include "ui/listmodel.h"
@@ -106,13 +109,24 @@ struct WindowAccess {
 };
 
 struct MainWindow : WindowAccess<reg::Velmar> {
-    // Creates the window on the temporary folder and runs its start-up.
+    ~MainWindow() { window.reset(); }
+
+    // As the program starts: the register log hears the register's operations (at the test
+    // clock's time), start-up recovery runs, then the window is created and runs its start-up.
     reg::Velmar& start() {
-        window = std::make_unique<reg::Velmar>(test.platform, files.paths());
+        log.setClock([this] { return test.clock.now(); });
+        log.setReporter(logwindow::setAsideReporter(test.dialogs));
+        log.open();
+        store::Paths paths = files.paths();
+        paths.setObserver(&log);
+        store::recoverOperations(paths);
+        window = std::make_unique<reg::Velmar>(test.platform, paths);
         window->start();
         return *window;
     }
     void trigger(const QString& menu) const { action(window.get(), menu)->trigger(); }
+
+    eventlog::Log log{files.folder()};
 };
 
 }  // namespace testing

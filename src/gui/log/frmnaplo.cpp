@@ -41,9 +41,11 @@ QPushButton* button(const QString& caption, const QString& name) {
     return b;
 }
 
-QComboBox* filterCombo(const QString& name) {
+// A filter's choices; `characters` wide, so the row keeps its place when they are read again.
+QComboBox* filterCombo(const QString& name, int characters) {
     auto* combo = ui::named(new QComboBox, name);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(characters);
     return combo;
 }
 
@@ -78,9 +80,9 @@ frmNaplo::frmNaplo(ui::Platform& platform, store::Paths paths, QWidget* parent)
 frmNaplo::~frmNaplo() = default;
 
 void frmNaplo::buildControls() {
-    yearCombo_ = filterCombo(u"cmbEv"_s);
-    kindCombo_ = filterCombo(u"cmbMuvelet"_s);
-    userCombo_ = filterCombo(u"cmbFelhasznalo"_s);
+    yearCombo_ = filterCombo(u"cmbEv"_s, 6);
+    kindCombo_ = filterCombo(u"cmbMuvelet"_s, 26);
+    userCombo_ = filterCombo(u"cmbFelhasznalo"_s, 14);
     textEdit_ = ui::named(new QLineEdit, u"txtSzoveg"_s);
     textEdit_->setClearButtonEnabled(true);
     textEdit_->setToolTip(u"Iktatószám, név, tárgy vagy bármely adat részlete."_s);
@@ -99,6 +101,11 @@ void frmNaplo::buildControls() {
     fieldList_->setColumnCount(3);
     fieldList_->setHeaderLabels({u"Adat"_s, u"Előtte"_s, u"Utána"_s});
     fieldList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The values before and after share the width beside the field names.
+    fieldList_->header()->setStretchLastSection(false);
+    fieldList_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    fieldList_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    fieldList_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     countLabel_ = ui::named(new QLabel, u"lblDarab"_s);
 
     restoreButton_ = button(u"Visszaállí&tás"_s, u"cmdVisszaallitas"_s);
@@ -228,7 +235,6 @@ void frmNaplo::showCurrentEntry() {
     if (!entry->change.text.isEmpty())
         items << new QTreeWidgetItem(QStringList{u"Megjegyzés"_s, QString(), entry->change.text});
     fieldList_->addTopLevelItems(items);
-    fieldList_->resizeColumnToContents(0);
 }
 
 void frmNaplo::onRestore() {
@@ -269,6 +275,8 @@ void frmNaplo::onRestore() {
     }
     registerChanged_ = true;
     reload();
+    // The new entry is the first row; the button just pressed is off for it.
+    entryList_->setFocus(Qt::OtherFocusReason);
     if (eventlog::serialAboveCounter(paths_, year, entry->change.before)) {
         const QString direction =
             store::LevelView(entry->change.before).incoming() ? u"bejövő"_s : u"kimenő"_s;

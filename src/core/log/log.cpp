@@ -33,8 +33,10 @@ QString timeText(const QDateTime& time) {
 const QString kListColumns =
     u"id, operation, time, user, kind, year, number, summary, file, "
     u"record, remark, source"_s;
-const QString kAllColumns =
-    kListColumns + u", record_before, record_after, document_before, document_after"_s;
+// The entries with their record bytes.
+const QString kAllColumns = kListColumns +
+                            u", record_before, record_after, document_before, document_after "
+                            u"FROM log LEFT JOIN log_records ON log_records.entry = log.id"_s;
 
 // The entry of a query row in the column order above.
 Entry entryOf(const QSqlQuery& query, bool withBytes) {
@@ -161,39 +163,69 @@ bool Log::committing(const store::OperationRecord& operation) {
 
 bool Log::insert(const store::OperationRecord& operation) {
     const Change change = decodeNote(operation.note).value_or(Change{});
-    QSqlQuery query(connection_->database());
+    QSqlDatabase db = connection_->database();
+    QSqlQuery entry(db), records(db);
     // Only the operation's own entry counts as there already; any other failure is one.
-    query.prepare(
+    entry.prepare(
         u"INSERT INTO log (operation, time, user, kind, year, number, summary, "
-        u"search, file, record, remark, source, record_before, record_after, "
-        u"document_before, document_after) VALUES (?, ?, ?, ?, ?, coalesce(?, ''), "
-        u"coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), ?, coalesce(?, ''), "
-        u"coalesce(?, ''), ?, ?, ?, ?) ON CONFLICT (operation) DO NOTHING"_s);
+        u"search, file, record, remark, source) VALUES (?, ?, ?, ?, ?, "
+        u"coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), coalesce(?, ''), ?, "
+        u"coalesce(?, ''), coalesce(?, '')) ON CONFLICT (operation) DO NOTHING"_s);
     for (const QVariant& value :
          {QVariant(operation.id), QVariant(timeText(now_())), QVariant(user_),
           QVariant(operation.kind), QVariant(change.year), QVariant(change.number),
           QVariant(summary(change)), QVariant(searchText(change)), QVariant(change.file),
-          QVariant(change.record), QVariant(change.text), QVariant(change.source),
-          QVariant(change.before), QVariant(change.after), QVariant(change.documentBefore),
-          QVariant(change.documentAfter)}) {
-        query.addBindValue(value);
+          QVariant(change.record), QVariant(change.text), QVariant(change.source)}) {
+        entry.addBindValue(value);
     }
+    records.prepare(
+        u"INSERT INTO log_records (entry, record_before, record_after, "
+        u"document_before, document_after) VALUES (?, ?, ?, ?, ?)"_s);
+    auto fail = [&](const QSqlError& error) {
+        lastError_ = error.text();
+        lastErrorWasDamage_ = isDamage(error);
+        entry.finish();
+        db.rollback();
+        return false;
+    };
     lastErrorWasDamage_ = false;
-    if (query.exec())
-        return true;
-    lastError_ = query.lastError().text();
-    lastErrorWasDamage_ = isDamage(query.lastError());
-    return false;
+    if (!db.transaction())
+        return fail(db.lastError());
+    if (!entry.exec())
+        return fail(entry.lastError());
+    if (entry.numRowsAffected() > 0) {
+        for (const QVariant& value :
+             {entry.lastInsertId(), QVariant(change.before), QVariant(change.after),
+              QVariant(change.documentBefore), QVariant(change.documentAfter)}) {
+            records.addBindValue(value);
+        }
+        if (!records.exec())
+            return fail(records.lastError());
+    }
+    entry.finish();
+    if (!db.commit())
+        return fail(db.lastError());
+    return true;
 }
 
 void Log::undone(const QString& operationId) {
     if (!connect(false))
         return;
-    QSqlQuery query(connection_->database());
-    query.prepare(u"DELETE FROM log WHERE operation = ?"_s);
-    query.addBindValue(operationId);
-    if (!query.exec())
-        lastError_ = query.lastError().text();
+    QSqlDatabase db = connection_->database();
+    QSqlQuery query(db);
+    bool ok = db.transaction();
+    for (const QString& sql :
+         {u"DELETE FROM log_records WHERE entry IN (SELECT id FROM log WHERE operation = ?)"_s,
+          u"DELETE FROM log WHERE operation = ?"_s}) {
+        ok = ok && query.prepare(sql);
+        query.addBindValue(operationId);
+        ok = ok && query.exec();
+    }
+    if (ok && db.commit())
+        return;
+    lastError_ = query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+    query.finish();
+    db.rollback();
 }
 
 // --- LogReader ---
@@ -249,7 +281,7 @@ std::optional<Entry> LogReader::entry(qint64 id) const {
     if (!connection_)
         return std::nullopt;
     QSqlQuery query(connection_->database());
-    query.prepare(u"SELECT "_s + kAllColumns + u" FROM log WHERE id = ?"_s);
+    query.prepare(u"SELECT "_s + kAllColumns + u" WHERE id = ?"_s);
     query.addBindValue(id);
     if (!query.exec() || !query.next())
         return std::nullopt;
@@ -263,7 +295,7 @@ bool LogReader::forEach(const Filter& filter,
     QVariantList values;
     QSqlQuery query(connection_->database());
     query.setForwardOnly(true);
-    query.prepare(u"SELECT "_s + kAllColumns + u" FROM log"_s + whereClause(filter, values) +
+    query.prepare(u"SELECT "_s + kAllColumns + whereClause(filter, values) +
                   u" ORDER BY id DESC"_s);
     for (const QVariant& value : values)
         query.addBindValue(value);

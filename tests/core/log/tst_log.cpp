@@ -117,9 +117,10 @@ private slots:
         QTest::newRow("later schema")
             << QStringList{ours,
                            "CREATE TABLE log (id INTEGER PRIMARY KEY, operation UNIQUE, time, "
-                           "user, kind, year, number, summary, search, file, record, "
-                           "record_before, record_after, document_before, document_after, "
-                           "remark, source, later)",
+                           "user, kind, year, number, summary, search, file, record, remark, "
+                           "source, later)",
+                           "CREATE TABLE log_records (entry INTEGER PRIMARY KEY, record_before, "
+                           "record_after, document_before, document_after)",
                            "PRAGMA user_version=99"}
             << QByteArray() << false;
     }

@@ -193,8 +193,14 @@ void frmNaplo::fillFilters() {
     }
     for (int y : reader_->years())
         yearCombo_->addItem(QString::number(y), y);
-    for (const QString& k : reader_->kinds())
-        kindCombo_->addItem(eventlog::kindCaption(k), k);
+    // Kinds in the order of the register's work; one of a later program's at the end.
+    QStringList kinds = reader_->kinds();
+    for (QStringView kind : eventlog::kinds::All) {
+        if (kinds.removeAll(kind.toString()) > 0)
+            kindCombo_->addItem(eventlog::kindCaption(kind), kind.toString());
+    }
+    for (const QString& kind : kinds)
+        kindCombo_->addItem(eventlog::kindCaption(kind), kind);
     for (const QString& u : reader_->users())
         userCombo_->addItem(u, u);
     // The choices made before stay, as long as they still exist.

@@ -114,15 +114,8 @@ Connection::Connection(const QString& path, Mode mode) {
         options += u";QSQLITE_OPEN_READONLY"_s;
     db.setConnectOptions(options);
     open_ = db.open();
-    if (!open_) {
+    if (!open_)
         errorText_ = db.lastError().text();
-        return;
-    }
-    if (mode == Mode::ReadWrite) {
-        QSqlQuery pragma(db);
-        pragma.exec(u"PRAGMA journal_mode=DELETE"_s);
-        pragma.exec(u"PRAGMA synchronous=FULL"_s);
-    }
 }
 
 Connection::~Connection() {

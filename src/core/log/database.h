@@ -46,7 +46,8 @@ enum class Verdict {
     Foreign,  // another application's database, or ours at a version that lacks our tables
     Damaged,  // no SQLite file, or one that fails SQLite's integrity check
 };
-// Looks at the database behind an open connection. `quick` skips the integrity check.
+// Looks at the database behind an open connection. `quick` skips SQLite's integrity check,
+// which reads the whole file.
 Verdict inspect(const QSqlDatabase& db, bool quick = false);
 
 // Creates the tables of an empty database, or brings an older one up to schemaVersion(),

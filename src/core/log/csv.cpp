@@ -24,10 +24,6 @@ QString changesText(const Change& change) {
     return parts.join(u" | ");
 }
 
-QString hex(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
 }  // namespace
 
 QString csvField(const QString& text) {
@@ -41,7 +37,6 @@ QString csvField(const QString& text) {
 
 QString csvHeader() {
     return u"Időpont;Felhasználó;Művelet;Év;Iktatószám;Leírás;Változások;Fájl;Rekord;"
-           u"Előtte (hex);Utána (hex);Irat előtte (hex);Irat utána (hex);"
            u"Művelet azonosítója;Visszaállított művelet\r\n"_s;
 }
 
@@ -57,10 +52,6 @@ QString csvLine(const Entry& entry) {
         changesText(c),
         c.file,
         c.record ? QString::number(c.record) : QString(),
-        hex(c.before),
-        hex(c.after),
-        hex(c.documentBefore),
-        hex(c.documentAfter),
         entry.operation,
         c.source,
     };
@@ -70,26 +61,33 @@ QString csvLine(const Entry& entry) {
     return quoted.join(u';') + u"\r\n"_s;
 }
 
-QString exportCsv(const LogReader& reader, const Filter& filter, const QString& path) {
+ExportResult exportCsv(const LogReader& reader, const Filter& filter, const QString& path,
+                       const std::function<bool(qint64 written)>& progress) {
+    constexpr int kProgressEvery = 500;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return {false, false, file.errorString()};
     QByteArray chunk = "\xEF\xBB\xBF" + csvHeader().toUtf8();
-    bool written = true;
+    qint64 written = 0;
+    bool ok = true, cancelled = false;
     const bool read = reader.forEach(filter, [&](const Entry& entry) {
         chunk += csvLine(entry).toUtf8();
-        if (chunk.size() < (1 << 20))
+        if (++written % kProgressEvery != 0)
             return true;
-        written = file.write(chunk) == chunk.size();
+        ok = file.write(chunk) == chunk.size();
         chunk.clear();
-        return written;
+        cancelled = ok && progress && !progress(written);
+        return ok && !cancelled;
     });
-    written = written && file.write(chunk) == chunk.size();
-    if (!read || !written) {
+    ok = ok && !cancelled && read && file.write(chunk) == chunk.size();
+    if (!ok) {
+        const QString reason = read ? file.errorString() : u"A napló nem olvasható."_s;
         file.cancelWriting();
-        return read ? file.errorString() : u"A napló nem olvasható."_s;
+        return {false, cancelled, cancelled ? QString() : reason};
     }
-    return file.commit() ? QString() : file.errorString();
+    if (!file.commit())
+        return {false, false, file.errorString()};
+    return {true, false, {}};
 }
 
 }  // namespace eventlog

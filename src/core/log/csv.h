@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "log/log.h"
 
@@ -11,12 +12,20 @@ namespace eventlog {
 // A field quoted when it holds ';', '"' or a line break, its quotes doubled.
 QString csvField(const QString& text);
 QString csvHeader();
-// One entry: its moment, user, kind, year, registration number, summary, the fields that
-// changed, the file and record, the record bytes in hex, its operation and source ids.
+// One entry: its moment, user, kind, year, registration number, summary, its fields (those
+// that changed, or those of the record recorded or removed), the file and record number, its
+// operation's id and the id of the operation it reversed.
 QString csvLine(const Entry& entry);
 
+struct ExportResult {
+    bool ok = false;
+    bool cancelled = false;
+    QString errorText;  // why it failed
+};
 // Writes the entries the filter matches, newest first, to `path` in one step: the file
-// appears whole or not at all. Returns the reason of a failure, empty on success.
-QString exportCsv(const LogReader& reader, const Filter& filter, const QString& path);
+// appears whole or not at all. `progress` hears now and then how many entries are written;
+// false from it cancels the export.
+ExportResult exportCsv(const LogReader& reader, const Filter& filter, const QString& path,
+                       const std::function<bool(qint64 written)>& progress = {});
 
 }  // namespace eventlog

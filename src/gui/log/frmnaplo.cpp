@@ -2,11 +2,11 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -304,12 +304,24 @@ void frmNaplo::onExport() {
         this, {u"Napló mentése CSV fájlba"_s, u"CSV fájl (*.csv)|*.csv"_s, 1, suggested});
     if (path.isEmpty())
         return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = eventlog::exportCsv(*reader_, model_->filter(), path);
-    QGuiApplication::restoreOverrideCursor();
-    if (!error.isEmpty()) {
+    // A long log shows its progress after half a second and can be stopped; a stopped
+    // export leaves no file.
+    QProgressDialog progress(u"A napló mentése..."_s, u"Mégse"_s, 0, model_->rowCount(), this);
+    progress.setObjectName(u"prgMentes"_s);
+    progress.setWindowTitle(u" Napló mentése "_s);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const eventlog::ExportResult result =
+        eventlog::exportCsv(*reader_, model_->filter(), path, [&progress](qint64 written) {
+            progress.setValue(int(written));
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (result.cancelled)
+        return;
+    if (!result.ok) {
         message(u"HIBA"_s,
-                u"A napló mentése nem sikerült!\r\n"_s + path + u"\r\n"_s + error +
+                u"A napló mentése nem sikerült!\r\n"_s + path + u"\r\n"_s + result.errorText +
                     u"\r\nEllenőrízze a fájl nevét és a mappát."_s,
                 ui::Icon::Critical);
         return;

@@ -4,7 +4,10 @@
 #include <cstdio>
 
 #include "app/programfolder.h"
+#include "log/frmnaplo.h"
+#include "log/log.h"
 #include "mainwindow/velmar.h"
+#include "store/operation.h"
 #include "store/paths.h"
 #include "ui/platform.h"
 #include "ui/qtplatform.h"
@@ -68,7 +71,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    reg::Velmar window(platform, store::Paths(folder));
+    // The register log hears every change. An operation that a killed program left half done
+    // is finished or undone, and its entry with it, before anything is read.
+    eventlog::Log log(folder);
+    log.setClock([&clock] { return clock.now(); });
+    log.setReporter(logwindow::setAsideReporter(dialogs));
+    log.open();
+    store::Paths paths(folder);
+    paths.setObserver(&log);
+    store::recoverOperations(paths);
+
+    reg::Velmar window(platform, paths);
     window.start();
     window.show();
     return QApplication::exec();

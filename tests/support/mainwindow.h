@@ -15,7 +15,10 @@
 #include <QTest>
 #include <memory>
 
+#include "log/frmnaplo.h"
+#include "log/log.h"
 #include "mainwindow/velmar.h"
+#include "store/operation.h"
 #include "support/fakeplatform.h"
 #include "support/tempregister.h"
 #include "ui/listmodel.h"
@@ -111,14 +114,25 @@ struct MainWindow : WindowAccess<reg::Velmar> {
     // The user's settings (QSettings) as a fresh user has them, in a folder of this test's own.
     QTemporaryDir userSettings;
 
-    // Creates the window on the temporary folder and runs its start-up.
+    ~MainWindow() { window.reset(); }
+
+    // As the program starts: the register log hears the register's operations (at the test
+    // clock's time), start-up recovery runs, then the window is created and runs its start-up.
     reg::Velmar& start() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
-        window = std::make_unique<reg::Velmar>(test.platform, files.paths());
+        log.setClock([this] { return test.clock.now(); });
+        log.setReporter(logwindow::setAsideReporter(test.dialogs));
+        log.open();
+        store::Paths paths = files.paths();
+        paths.setObserver(&log);
+        store::recoverOperations(paths);
+        window = std::make_unique<reg::Velmar>(test.platform, paths);
         window->start();
         return *window;
     }
     void trigger(const QString& menu) const { action(window.get(), menu)->trigger(); }
+
+    eventlog::Log log{files.folder()};
 };
 
 }  // namespace testing

@@ -126,6 +126,9 @@ void Velmar::buildMenu() {
     print->addAction(printOutgoingAction_);
     bar->addAction(exportAction_);
     bar->addAction(spreadsheetAction_);
+    auto* logAction = action(u"mnuNaplo"_s, u"Na&pló..."_s);
+    logAction->setEnabled(false);
+    bar->addAction(logAction);
 
     // Operations that are not part of the program yet stay visible but cannot be chosen.
     for (QAction* a : {exitAction_, groupsAction_, settingsAction_, backupNowAction_,

@@ -1,14 +1,17 @@
 // The modal windows that the main window opens from its menu: the group window, the settings
-// window and the About box.
+// window, the About box and the log window.
 
 #include <QAction>
 
 #include "about/frmabout.h"
 #include "groups/frmcsoportok.h"
+#include "log/frmnaplo.h"
 #include "mainwindow/velmar.h"
 #include "settings/frmsetup.h"
 #include "settings/mainwindowlink.h"
 #include "store/recordfile.h"
+
+using namespace Qt::StringLiterals;
 
 namespace reg {
 namespace {
@@ -41,6 +44,16 @@ void Velmar::connectWindows() {
     connect(groupsAction_, &QAction::triggered, this, &Velmar::openGroups);
     connect(settingsAction_, &QAction::triggered, this, &Velmar::openSettings);
     connect(aboutAction_, &QAction::triggered, this, &Velmar::openAbout);
+    // The log window: a letter it brings back shows in the lists at once.
+    auto* logAction = findChild<QAction*>(u"mnuNaplo"_s);
+    logAction->setEnabled(true);
+    connect(logAction, &QAction::triggered, this, [this] {
+        logwindow::frmNaplo window(platform_, paths_, this);
+        platform_.dialogs.showModal(window);
+        if (window.registerChanged())
+            beolvas();
+        activate();
+    });
 }
 
 void Velmar::openGroups() {

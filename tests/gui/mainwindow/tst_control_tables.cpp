@@ -1,6 +1,7 @@
-// The four windows as the clerks know them from the old program: every named control's kind,
-// caption, tooltip, length limit, caption label and state when the window opens, the columns
-// of every list, and the access key that the main window's menu bar shares with a button.
+// The four windows as the clerks know them from the old program, and the log window: every
+// named control's kind, caption, tooltip, length limit, caption label and state when the window
+// opens, the columns of every list, and the access key that the main window's menu bar shares
+// with a button.
 
 #include <QHash>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include "about/frmabout.h"
 #include "groups/frmcsoportok.h"
 #include "gui/settings/setupwindow.h"
+#include "log/frmnaplo.h"
 #include "ui/widgets.h"
 
 using namespace testing;
@@ -32,7 +34,7 @@ const char* const kControls[] = {
     "mnuBetoltes|QAction|Mentett adatok &betöltése ", "mnuNevjegy|QAction|Né&vjegy",
     "mnuPrint|QAction|&Nyomtatás", "mnuPrintBeKi|QAction|B&ejövő-Kimenő listából",
     "mnuPrintBe|QAction|&Bejövő listából", "mnuPrintKi|QAction|&Kimenő listából",
-    "mnuExcel|QAction|Mentés &Excel fájlba", "mnuXlsx|QAction|Mentés táblázatba (.&xlsx)...",
+    "mnuExcel|QAction|Mentés &Excel fájlba", "mnuNaplo|QAction|Na&pló...", "mnuXlsx|QAction|Mentés táblázatba (.&xlsx)...",
     "mnuTeljesMentes|QAction|Teljes &mentés...", "mnuTeljesVisszaallitas|QAction|Teljes &visszaállítás...",
     "mnuTeljesMentesHelye|QAction|Teljes mentés &helye...", "Frame1|QGroupBox|", "lbJel|QLabel|",
     "DTPicker1|QDateTimeEdit||||Label1_0=Dátum:", "cmbCsoportok|QComboBox||||Label1_7=Csoportok:",
@@ -98,6 +100,16 @@ const char* const kControls[] = {
     "Label5|QLabel|A program bejövő és kimenő levelek iktatására és megjelenítésére szolgál.",
     "Label3_*|QLabel|E-mail:;E-mail:;Honlap:", "Label1|ui::LinkLabel", "Label4|ui::LinkLabel",
     "Label2|ui::LinkLabel", "cmdOK|QPushButton|OK", "cmdSysInfo|QPushButton|&System Info...",
+
+    "frmNaplo|QDialog|Napló", "cmbEv|QComboBox||||lblEv=É&v:",
+    "cmbMuvelet|QComboBox||||lblMuvelet=&Művelet:",
+    "cmbFelhasznalo|QComboBox||||lblFelhasznalo=&Felhasználó:",
+    "txtSzoveg|QLineEdit||Iktatószám, név, tárgy vagy bármely adat részlete.|32767|lblSzoveg=&Szöveg:",
+    "lstBejegyzesek|QTreeView||||lblBejegyzesek=Be&jegyzések:",
+    "lstValtozasok|QTreeWidget||||lblAdatok=&Adatok előtte és utána:",
+    "cmdVisszaallitas|QPushButton|Visszaállí&tás|A kijelölt törlés levelének visszaállítása az iktatásba.|||disabled",
+    "cmdExport|QPushButton|&Exportálás CSV fájlba...|A listázott bejegyzések mentése CSV fájlba.",
+    "cmdBezar|QPushButton|&Bezárás",
 };
 // clang-format on
 
@@ -110,6 +122,7 @@ class ControlTablesTest : public QObject {
     SetupWindow setup;
     std::unique_ptr<groups::frmCsoportok> groupWindow;
     std::unique_ptr<about::frmAbout> aboutBox;
+    std::unique_ptr<logwindow::frmNaplo> logWindow;
     QHash<QString, QWidget*> windows;  // by their names in the table
 
 private slots:
@@ -122,10 +135,12 @@ private slots:
         groupWindow =
             std::make_unique<groups::frmCsoportok>(main.test.platform, main.files.paths());
         aboutBox = std::make_unique<about::frmAbout>(main.test.platform);
+        logWindow = std::make_unique<logwindow::frmNaplo>(main.test.platform, main.files.paths());
         windows = {{"Velmar", main.window.get()},
                    {"frmSetup", setup.window.get()},
                    {"frmCsoportok", groupWindow.get()},
-                   {"frmAbout", aboutBox.get()}};
+                   {"frmAbout", aboutBox.get()},
+                   {"frmNaplo", logWindow.get()}};
     }
 
     void controls_data() {
@@ -192,7 +207,8 @@ private slots:
             auto* label = control<QLabel>(root, fields[4].section('=', 0, 0));
             QCOMPARE(label->text(), fields[4].section('=', 1));
             QCOMPARE(label->buddy(), w);
-            if (windowName == "Velmar")  // the main window names its fields for screen readers
+            // The main window and the log window name their fields for screen readers.
+            if (windowName == "Velmar" || windowName == "frmNaplo")
                 QVERIFY(!w->accessibleName().isEmpty());
         }
         QCOMPARE(w->isEnabled(), !fields[5].contains("disabled"));

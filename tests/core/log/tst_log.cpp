@@ -1,0 +1,302 @@
+// The register log: its entries as operations commit and are undone, the sidecar database's
+// handling of damaged and foreign files, bringing a deleted letter back, and the export.
+
+#include <QDirIterator>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+
+#include "log/csv.h"
+#include "log/database.h"
+#include "log/fields.h"
+#include "log/log.h"
+#include "log/restore.h"
+#include "support/tempregister.h"
+
+using namespace testing;
+using namespace eventlog;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 6, 14), QTime(10, 30));
+const QString kSetAsideName = QStringLiteral("Velmarok-serult-2024-06-14-103000.sqlite");
+
+store::OperationRecord operation(QStringView kind, const Change& change) {
+    return {QUuid::createUuid().toString(), kind.toString(), note(change)};
+}
+
+QByteArray letterBytes(qint16 serial, const QString& correspondent, const QString& subject = {}) {
+    store::LevelRekord r = letter(QDate(2024, 3, 1), true, serial, correspondent);
+    r.LevelTargya = subject;
+    return r.toBytes();
+}
+
+QByteArray documentBytes(const QString& name) {
+    return store::IratRekord{u'"' + name + u'"', u"\"/iratok/" + name + u'"'}.toBytes();
+}
+
+// Every file under the folder with its bytes, the sidecar database left out.
+QMap<QString, QByteArray> legacyFiles(const TempRegister& files) {
+    QMap<QString, QByteArray> found;
+    QDirIterator it(files.folder(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(kDatabaseName))
+            found[path.mid(files.folder().size())] = files.read(path);
+    }
+    return found;
+}
+
+// Runs a SQL script on a database file of the test's own making.
+void runSql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("t"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("t"));
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(eventlog::Filter)
+
+class LogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Opening makes no database; the first entry does. Hearing an operation again (start-up
+    // recovery) keeps one entry, and an undone operation loses it.
+    void oneEntryPerOperation() {
+        TempRegister files;
+        Log log(files.folder());
+        log.setClock([] { return kNow; });
+        log.open();
+        log.undone(QStringLiteral("none"));
+        QVERIFY(!TempRegister::exists(log.databasePath()));
+
+        const auto op =
+            operation(kinds::Deletion, letterChange(2024, 2, letterBytes(15, "Kovács Kft."), {}));
+        QVERIFY(log.committing(op));
+        QVERIFY(log.committing(op));
+        LogReader reader(files.folder());
+        QCOMPARE(reader.count({}), 1);
+        const Entry entry = *reader.entry(reader.page({}, 0, 1).at(0).id);
+        QCOMPARE(entry.operation, op.id);
+        QCOMPARE(entry.time, kNow);
+        QCOMPARE(entry.user, currentUser());
+        QCOMPARE(entry.change.number, "B/15/2024");
+        QCOMPARE(entry.change.before, letterBytes(15, "Kovács Kft."));
+        QCOMPARE(entry.summary, "Kovács Kft.");
+        log.undone(op.id);
+        log.undone(op.id);
+        QCOMPARE(reader.count({}), 0);
+    }
+
+    // A database that is no SQLite file, is damaged, or belongs to another program or schema
+    // is renamed aside whole and reported once; the next entry starts a new one. An empty
+    // file and a later schema of this program's are used as they are.
+    void damagedOrForeignDatabase_data() {
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QByteArray>("overwrite");  // bytes laid over the file from byte 1024
+        QTest::addColumn<bool>("setAside");
+        const QString ours = QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId);
+        QTest::newRow("no database") << QStringList{} << QByteArray("garbage") << true;
+        QTest::newRow("empty file") << QStringList{} << QByteArray() << false;
+        QTest::newRow("other program")
+            << QStringList{"PRAGMA application_id=7", "CREATE TABLE log (x)"} << QByteArray()
+            << true;
+        QTest::newRow("no log table")
+            << QStringList{ours, "CREATE TABLE t (x)"} << QByteArray() << true;
+        QTest::newRow("damaged page")
+            << QStringList{"CREATE TABLE t (x)", "INSERT INTO t VALUES (randomblob(3000))"}
+            << QByteArray(3000, '\x5A') << true;
+        QTest::newRow("later schema")
+            << QStringList{ours,
+                           "CREATE TABLE log (id INTEGER PRIMARY KEY, operation UNIQUE, time, "
+                           "user, kind, year, number, summary, search, file, record, remark, "
+                           "source, later)",
+                           "CREATE TABLE log_records (entry INTEGER PRIMARY KEY, record_before, "
+                           "record_after, document_before, document_after)",
+                           "PRAGMA user_version=99"}
+            << QByteArray() << false;
+    }
+    void damagedOrForeignDatabase() {
+        QFETCH(QStringList, sql);
+        QFETCH(QByteArray, overwrite);
+        QFETCH(bool, setAside);
+        TempRegister files;
+        const QString path = databasePath(files.folder());
+        files.write(path, {});
+        if (!sql.isEmpty())
+            runSql(path, sql);
+        if (!overwrite.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(sql.isEmpty() ? 0 : 1024));
+            file.write(overwrite);
+        }
+        const QByteArray before = files.read(path);
+
+        Log log(files.folder());
+        log.setClock([] { return kNow; });
+        QStringList reported;
+        log.setReporter([&](const QString& name) { reported << name; });
+        log.open();
+        QCOMPARE(reported, setAside ? QStringList{kSetAsideName} : QStringList{});
+        if (setAside)
+            QCOMPARE(files.read(files.programFile(kSetAsideName)), before);
+        QVERIFY(log.committing(operation(kinds::Counter, {})));
+        QCOMPARE(LogReader(files.folder()).count({}), 1);
+        QCOMPARE(reported.size(), setAside ? 1 : 0);
+    }
+
+    // The legacy files take the same bytes whether the log hears the operations or not, and
+    // the log adds no file but its database.
+    void legacyFilesAreTheSameWithTheLog() {
+        TempRegister with, without;
+        Log log(with.folder());
+        for (const TempRegister* files : {&with, &without}) {
+            store::Paths paths = files->paths();
+            if (files == &with)
+                paths.setObserver(&log);
+            files->makeYear(2024);
+            store::Operation recording(paths, kinds::Recording.toString());
+            recording.setNote(note(letterChange(2024, 1, {}, letterBytes(1, "Ádám"))));
+            recording.writeAt(files->yearFile(2024, u"Velmar.dat"), 0, letterBytes(1, "Ádám"));
+            recording.writeAt(files->yearFile(2024, u"Num.dat"), 0, fromHex("0000 0100"));
+            QVERIFY(recording.commit().ok);
+            Entry deleted;
+            deleted.kind = kinds::Deletion.toString();
+            deleted.change = letterChange(2024, 5, letterBytes(7, "Éva"), {});
+            QVERIFY(restoreDeletedLetter(paths, deleted).result.ok);
+        }
+        QCOMPARE(legacyFiles(with), legacyFiles(without));
+        QCOMPARE(with.readYear(2024, u"KiIrat.dat"), QByteArray(700, ' '));
+        QCOMPARE(LogReader(with.folder()).count({}), 2);
+    }
+
+    // The letter comes back at the end of its year, its document record at the same number
+    // (blank records fill a shorter KiIrat.dat); the restore is logged with its source.
+    void deletedLetterComesBack() {
+        TempRegister files;
+        Log log(files.folder());
+        store::Paths paths = files.paths();
+        paths.setObserver(&log);
+        const QByteArray a = letterBytes(1, "A"), b = letterBytes(2, "B"), c = letterBytes(3, "C");
+        files.write(files.yearFile(2024, u"Velmar.dat"), a + b + c);
+        files.write(files.yearFile(2024, u"KiIrat.dat"),
+                    documentBytes("a.pdf") + documentBytes("b.pdf"));
+        files.write(files.yearFile(2024, u"Num.dat"), fromHex("0000 0100"));
+
+        store::Operation deletion(paths, kinds::Deletion.toString());
+        deletion.setNote(note(*deletionChange(paths, 2024, 2)));
+        deletion.replace(files.yearFile(2024, u"Velmar.dat"), a + c);
+        deletion.replace(files.yearFile(2024, u"KiIrat.dat"), documentBytes("a.pdf"));
+        QVERIFY(deletion.commit().ok);
+
+        LogReader reader(files.folder());
+        const Entry entry = *reader.entry(reader.page({}, 0, 1).at(0).id);
+        QVERIFY(restorable(entry));
+        QCOMPARE(letterWithNumber(paths, 2024, entry.change.number), 0);
+        QCOMPARE(restoreDeletedLetter(paths, entry).record, 3);
+        QCOMPARE(files.readYear(2024, u"Velmar.dat"), a + c + b);
+        QCOMPARE(files.readYear(2024, u"KiIrat.dat"),
+                 documentBytes("a.pdf") + QByteArray(350, ' ') + documentBytes("b.pdf"));
+        QCOMPARE(files.readYear(2024, u"Num.dat"), fromHex("0000 0100"));
+        QCOMPARE(letterWithNumber(paths, 2024, QStringLiteral("B/2/2024")), 3);
+        QVERIFY(serialAboveCounter(paths, 2024, b));
+        QVERIFY(!serialAboveCounter(paths, 2024, a));
+
+        const Entry restore = *reader.entry(reader.page({}, 0, 1).at(0).id);
+        QCOMPARE(restore.kind, kinds::LetterRestore);
+        QCOMPARE(restore.change.source, entry.operation);
+        QCOMPARE(restore.change.record, 3);
+        QVERIFY(!restorable(restore));
+    }
+
+    // A modification shows only what changed, the letter's and its document's fields alike.
+    void modificationFields() {
+        Change change = letterChange(2024, 4, letterBytes(4, "Kovács Kft.", "Ajánlat"),
+                                     letterBytes(4, "Szabó Bt.", "Ajánlat"), documentBytes("a.doc"),
+                                     documentBytes("b.doc"));
+        QStringList shown;
+        for (const Field& field : changeFields(change))
+            shown << field.caption + u'|' + field.before + u'|' + field.after;
+        QCOMPARE(shown,
+                 (QStringList{"Kinek/Kitől|Kovács Kft.|Szabó Bt.", "Irat neve|\"a.doc\"|\"b.doc\"",
+                              "Irat útvonala|\"/iratok/a.doc\"|\"/iratok/b.doc\""}));
+        QVERIFY(searchText(change).contains(u"KOVÁCS KFT.") &&
+                searchText(change).contains(u"SZABÓ BT."));
+    }
+
+    // Newest first, a page at a time; the filters combine, and the text is found in any
+    // field before or after, ignoring the case of Hungarian letters.
+    void filters_data() {
+        QTest::addColumn<Filter>("filter");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("all") << Filter{}
+                             << QStringList{"B/4/2024", "B/3/2023", "B/2/2024", "B/1/2024"};
+        QTest::newRow("year") << Filter{2023, {}, {}, {}} << QStringList{"B/3/2023"};
+        QTest::newRow("kind") << Filter{{}, kinds::Deletion.toString(), {}, {}}
+                              << QStringList{"B/4/2024", "B/2/2024"};
+        QTest::newRow("user") << Filter{{}, {}, QStringLiteral("nobody"), {}} << QStringList{};
+        QTest::newRow("text before")
+            << Filter{{}, {}, {}, QStringLiteral(" őRS ")} << QStringList{"B/2/2024"};
+        QTest::newRow("year and kind")
+            << Filter{2024, kinds::Recording.toString(), {}, {}} << QStringList{"B/1/2024"};
+    }
+    void filters() {
+        QFETCH(Filter, filter);
+        QFETCH(QStringList, numbers);
+        TempRegister files;
+        Log log(files.folder());
+        for (const auto& [kind, year, serial, name] :
+             {std::tuple{kinds::Recording, 2024, 1, "Ádám"},
+              {kinds::Deletion, 2024, 2, "Őrs Kft."},
+              {kinds::Recording, 2023, 3, "Éva"},
+              {kinds::Deletion, 2024, 4, "Ábel"}}) {
+            Change change = letterChange(year, 1, letterBytes(qint16(serial), name), {});
+            change.number = QStringLiteral("B/%1/%2").arg(serial).arg(year);
+            QVERIFY(log.committing(operation(kind, change)));
+        }
+        LogReader reader(files.folder());
+        QStringList listed;
+        for (qint64 offset = 0; offset < reader.count(filter); offset += 3) {
+            for (const Entry& entry : reader.page(filter, offset, 3))
+                listed << entry.change.number;
+        }
+        QCOMPARE(listed, numbers);
+    }
+
+    void csvFields() {
+        for (const auto& [text, field] : {std::pair{"Kovács Kft.", "Kovács Kft."},
+                                          {"a;b", "\"a;b\""},
+                                          {"\"sürgős\"", "\"\"\"sürgős\"\"\""},
+                                          {"két\r\nsor", "\"két\r\nsor\""}})
+            QCOMPARE(csvField(QString::fromUtf8(text)), QString::fromUtf8(field));
+    }
+
+    // The export: a byte order mark, the header, one line per entry; all or nothing.
+    void exportWritesTheWholeFile() {
+        TempRegister files;
+        Log log(files.folder());
+        log.setClock([] { return kNow; });
+        QVERIFY(log.committing(operation(
+            kinds::Deletion, letterChange(2024, 2, letterBytes(15, "Kovács; Kft."), {}))));
+        const QString path = files.programFile(u"napló.csv");
+        QVERIFY(exportCsv(LogReader(files.folder()), {}, path).ok);
+        const QList<QByteArray> lines = files.read(path).split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], "\xEF\xBB\xBF" + csvHeader().toUtf8().chopped(1));
+        const QByteArray expected = "2024.06.14. 10:30:00;" + currentUser().toUtf8() +
+                                    ";Törlés;2024;B/15/2024;\"Kovács; Kft.\";";
+        QVERIFY(lines[1].startsWith(expected));
+        QVERIFY(!exportCsv(LogReader(files.folder()), {}, files.yearFile(1999, u"x.csv")).ok);
+    }
+};
+
+QTEST_APPLESS_MAIN(LogTest)
+#include "tst_log.moc"

@@ -1,5 +1,6 @@
 #include "register/changes.h"
 
+#include "log/note.h"
 #include "register/counters.h"
 #include "register/numbering.h"
 #include "store/hungarian.h"
@@ -84,12 +85,17 @@ ChangeOutcome modifyLetter(const store::Paths& paths, const SelectedLetter& sele
     const store::LevelRekord letter =
         letterRecord(entry, numbers, selection.letter().Num, documents.melleklet);
 
-    store::Operation operation(paths, QStringLiteral("modification"));
-    operation.writeAt(now.path, at * store::LevelRekord::Size, letter.toBytes());
+    store::Operation operation(paths, eventlog::kinds::Modification.toString());
+    const QByteArray after = letter.toBytes();
+    const QByteArray documentAfter =
+        store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes();
+    operation.writeAt(now.path, at * store::LevelRekord::Size, after);
     const store::RecordFile irat(paths.yearFile(selection.id.year, store::files::KiIrat),
                                  store::IratRekord::Size);
-    operation.writeAt(irat.path(), at * store::IratRekord::Size,
-                      store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes());
+    operation.writeAt(irat.path(), at * store::IratRekord::Size, documentAfter);
+    operation.setNote(eventlog::note(
+        eventlog::letterChange(selection.id.year.toInt(), selection.id.record, selection.bytes,
+                               after, irat.readBytes(selection.id.record), documentAfter)));
     // Every client of the name gets the number; an empty box changes no client.
     if (!entry.ugyfelszam.trimmed().isEmpty()) {
         const store::RecordFile clients(paths.programFile(store::files::Ugyfelek),
@@ -117,13 +123,16 @@ ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& sele
     const qint64 n = selection.id.record;
     const QString& year = selection.id.year;
 
-    store::Operation operation(paths, QStringLiteral("deletion"));
+    store::Operation operation(paths, eventlog::kinds::Deletion.toString());
     operation.replace(now.path, without(now.path, store::LevelRekord::Size, n),
                       store::files::VelmarTemp.toString());
     // Document record n keeps belonging to letter record n; a shorter document file has
     // nothing to remove.
     const store::RecordFile irat(paths.yearFile(year, store::files::KiIrat),
                                  store::IratRekord::Size);
+    // The log keeps the letter and its document record, so the letter can be brought back.
+    operation.setNote(eventlog::note(
+        eventlog::letterChange(year.toInt(), n, selection.bytes, {}, irat.readBytes(n), {})));
     if (irat.count() >= n) {
         operation.replace(irat.path(), without(irat.path(), store::IratRekord::Size, n),
                           kKiIratTemp.toString());

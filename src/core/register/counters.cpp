@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "log/note.h"
 #include "store/recordfile.h"
 
 namespace reg {
@@ -21,8 +22,31 @@ store::OperationResult storeCounters(const store::Paths& paths, int year,
                                      const store::NumRekord& counters) {
     if (!paths.yearFolderExists(year))
         paths.createYearFolder(year);
-    store::Operation operation(paths, QStringLiteral("counters"));
+    store::Operation operation(paths, eventlog::kinds::Counter.toString());
+    eventlog::Change change;
+    change.year = year;
+    change.file = store::files::Num.toString();
+    change.record = 1;
+    change.before = readCounters(paths, QString::number(year)).toBytes();
+    change.after = counters.toBytes();
+    operation.setNote(eventlog::note(change));
     writeCounters(operation, paths, QString::number(year), counters);
+    return operation.commit();
+}
+
+store::OperationResult storeClientCounter(const store::Paths& paths, qint32 counter) {
+    const store::RecordFile file(paths.programFile(store::files::UszNum),
+                                 store::UszNumRekord::Size);
+    if (!file.isOpen())
+        return {false, file.path(), file.errorText()};
+    eventlog::Change change;
+    change.file = store::files::UszNum.toString();
+    change.record = 1;
+    change.before = file.readBytes(1);
+    change.after = store::UszNumRekord{counter}.toBytes();
+    store::Operation operation(paths, eventlog::kinds::Counter.toString());
+    operation.setNote(eventlog::note(change));
+    operation.writeAt(file.path(), 0, change.after);
     return operation.commit();
 }
 

@@ -23,6 +23,9 @@ void writeCounters(store::Operation& operation, const store::Paths& paths, QStri
 store::OperationResult storeCounters(const store::Paths& paths, int year,
                                      const store::NumRekord& counters);
 
+// Stores the last client number given (UszNum.dat), as an operation of its own.
+store::OperationResult storeClientCounter(const store::Paths& paths, qint32 counter);
+
 // The last client number given, after one more client: at least `floor` - 1, then one more.
 // It stays at the largest 32-bit number. The main window's floor is the starting client
 // number of the settings; the settings window's client list counts from 1000.

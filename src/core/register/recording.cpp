@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "log/note.h"
 #include "register/clients.h"
 #include "register/counters.h"
 #include "register/numbering.h"
@@ -132,16 +133,20 @@ RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntr
         return outcome;
     }
 
-    store::Operation operation(paths, QStringLiteral("recording"));
+    store::Operation operation(paths, eventlog::kinds::Recording.toString());
     if (move->moved)
         writeCounters(operation, paths, yearName, move->counters);
     const qint64 at = outcome.recordNumber - 1;
-    operation.writeAt(letters.path(), at * store::LevelRekord::Size,
-                      letterRecord(entry, numbers, move->num, documents.melleklet).toBytes());
+    const QByteArray letter =
+        letterRecord(entry, numbers, move->num, documents.melleklet).toBytes();
+    const QByteArray document =
+        store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes();
+    operation.writeAt(letters.path(), at * store::LevelRekord::Size, letter);
     operation.writeAt(
         existingFile(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size),
-        at * store::IratRekord::Size,
-        store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes());
+        at * store::IratRekord::Size, document);
+    operation.setNote(eventlog::note(
+        eventlog::letterChange(year, outcome.recordNumber, {}, letter, {}, document)));
     // A correspondent not yet listed with this number joins the client list.
     const QString client = store::trimmed(entry.kitolKinek);
     if (!clientListed(paths, client, numbers.ugyfelszam)) {

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "log/note.h"
 #include "register/counters.h"
 #include "store/numbers.h"
 #include "store/recordfile.h"
@@ -9,15 +10,25 @@
 namespace settings {
 namespace {
 
-// Reads record 1 of a one-record file, lets `change` edit it and writes it back.
-template <typename R, typename F>
-bool updateFirstRecord(const QString& path, F change) {
-    store::RecordFile file(path, R::Size);
+// Reads the settings record, lets `change` edit it and writes it back as an operation of
+// its own, which the register log hears of.
+template <typename F>
+bool updateFirstRecord(const store::Paths& paths, F change) {
+    const store::RecordFile file(paths.programFile(store::files::Setup), store::SetupRekord::Size);
     if (!file.isOpen())
         return false;
-    R record = file.template read<R>(1);
+    const QByteArray before = file.readBytes(1);
+    store::SetupRekord record = store::SetupRekord::fromBytes(before);
     change(record);
-    return file.write(1, record);
+    eventlog::Change described;
+    described.file = store::files::Setup.toString();
+    described.record = 1;
+    described.before = before;
+    described.after = record.toBytes();
+    store::Operation operation(paths, eventlog::kinds::Settings.toString());
+    operation.setNote(eventlog::note(described));
+    operation.writeAt(file.path(), 0, described.after);
+    return operation.commit().ok;
 }
 
 }  // namespace
@@ -54,32 +65,27 @@ store::SetupRekord withSaved(store::SetupRekord record, const SavedSettings& sav
 }
 
 bool storeColor(const store::Paths& paths, ColorField field, qint32 stored) {
-    return updateFirstRecord<store::SetupRekord>(paths.programFile(store::files::Setup),
-                                                 [&](store::SetupRekord& r) {
-                                                     switch (field) {
-                                                         case ColorField::Window:
-                                                             r.AblakSzin = stored;
-                                                             break;
-                                                         case ColorField::LetterList:
-                                                             r.ListaSzin = stored;
-                                                             break;
-                                                         case ColorField::PartnerList:
-                                                             r.PartnerSzin = stored;
-                                                             break;
-                                                     }
-                                                 });
+    return updateFirstRecord(paths, [&](store::SetupRekord& r) {
+        switch (field) {
+            case ColorField::Window:
+                r.AblakSzin = stored;
+                break;
+            case ColorField::LetterList:
+                r.ListaSzin = stored;
+                break;
+            case ColorField::PartnerList:
+                r.PartnerSzin = stored;
+                break;
+        }
+    });
 }
 
 bool storeSortOrder(const store::Paths& paths, qint16 rendezes) {
-    return updateFirstRecord<store::SetupRekord>(
-        paths.programFile(store::files::Setup),
-        [&](store::SetupRekord& r) { r.Rendezes = rendezes; });
+    return updateFirstRecord(paths, [&](store::SetupRekord& r) { r.Rendezes = rendezes; });
 }
 
 bool storeSaved(const store::Paths& paths, const SavedSettings& saved) {
-    return updateFirstRecord<store::SetupRekord>(
-        paths.programFile(store::files::Setup),
-        [&](store::SetupRekord& r) { r = withSaved(r, saved); });
+    return updateFirstRecord(paths, [&](store::SetupRekord& r) { r = withSaved(r, saved); });
 }
 
 store::NumRekord loadCounters(const store::Paths& paths, int year) {

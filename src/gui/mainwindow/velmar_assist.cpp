@@ -15,6 +15,7 @@
 #include "mainwindow/velmar.h"
 #include "register/assist.h"
 #include "register/clients.h"
+#include "register/counters.h"
 #include "search/search.h"
 #include "store/numbers.h"
 #include "store/oledate.h"
@@ -157,8 +158,7 @@ void Velmar::setNextClientNumber() {
                                          ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
         return;
     }
-    if (!store::writeFirstRecord(paths_.programFile(store::files::UszNum),
-                                 store::UszNumRekord{*counter})) {
+    if (!storeClientCounter(paths_, *counter).ok) {
         platform_.dialogs.message(
             this, {u"HIBA"_s, u"A következő ügyfélszám nem menthető el (UszNum.dat)."_s,
                    ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});

@@ -17,25 +17,28 @@ QByteArray letterBytes(qint16 serial, const QString& correspondent) {
     return letter(QDate(2024, 3, serial), true, serial, correspondent).toBytes();
 }
 
-// The main window on a year of three letters, the second with a document, after two logged
-// operations: the first letter's correspondent changed, then the second letter deleted.
+// The main window on a year of three letters, the second with a document, after two
+// operations done as the user does them: the first letter's correspondent changed, then the
+// second letter deleted.
 struct LoggedRegister : MainWindow {
     LoggedRegister() {
         files.write(files.yearFile(2024, u"Velmar.dat"), a + b + c);
         files.write(files.yearFile(2024, u"KiIrat.dat"), QByteArray(350, ' ') + document);
         files.write(files.yearFile(2024, u"Num.dat"), fromHex("0000 0300"));
         start();
-        const store::Paths& paths = window->paths();
-        store::Operation modification(paths, eventlog::kinds::Modification.toString());
-        modification.setNote(eventlog::note(eventlog::letterChange(2024, 1, a, a2)));
-        modification.writeAt(files.yearFile(2024, u"Velmar.dat"), 0, a2);
-        QVERIFY(modification.commit().ok);
-        store::Operation deletion(paths, eventlog::kinds::Deletion.toString());
-        deletion.setNote(eventlog::note(*eventlog::deletionChange(paths, 2024, 2)));
-        deletion.replace(files.yearFile(2024, u"Velmar.dat"), a2 + c);
-        deletion.replace(files.yearFile(2024, u"KiIrat.dat"), QByteArray(350, ' '));
-        QVERIFY(deletion.commit().ok);
-        window->beolvas();
+        find<QCheckBox>("chkMellekletKerdes")->setChecked(false);
+        auto* list = find<ui::ReportView>("ListView1");
+        list->selectRow(0);
+        setText("txtKitolKinek", "Kovács és Társa Kft.");
+        test.dialogs.answerInput(QStringLiteral("2"));
+        test.dialogs.answerMessage(ui::Answer::Yes);
+        click("cmdModosit");
+        list->selectRow(1);
+        test.dialogs.answerMessage(ui::Answer::Yes);
+        click("cmdTorles");
+        QVERIFY(test.dialogs.scriptUsed());
+        QCOMPARE(files.readYear(2024, u"Velmar.dat"), a2 + c);
+        test.dialogs.messages.clear();
     }
 
     // Opens "Napló" and runs `handler` on it while it is open.

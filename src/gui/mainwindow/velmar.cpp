@@ -139,7 +139,7 @@ QWidget* Velmar::buildEntryArea() {
     }
 
     datePicker_ = named(new QDateTimeEdit, u"DTPicker1"_s);
-    datePicker_->setTimeSpec(Qt::UTC);  // a plain calendar date and time, no daylight saving
+    ui::usePlainDateTimes(datePicker_);
     datePicker_->setDisplayFormat(u"yyyy.MM.dd."_s);
     datePicker_->setCalendarPopup(true);
     datePicker_->setMinimumDate(QDate(1601, 1, 1));
@@ -366,7 +366,7 @@ void Velmar::load() {
     resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
     ui::centreOnScreen(this);
     // 3. Today's date, no time of day.
-    datePicker_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
+    datePicker_->setDateTime(ui::plainDateTime(platform_.clock.today()));
     state_.munkaEv = pickerYear();
     // 4. The settings.
     state_.settings =
@@ -449,7 +449,7 @@ int Velmar::pickerYear() const {
 void Velmar::setPickerValue(double value) {
     const store::DateParts parts = store::dateFromOle(value);
     if (parts.date.isValid())
-        datePicker_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
+        datePicker_->setDateTime(ui::plainDateTime(parts.date, parts.time));
 }
 
 double Velmar::nowValue() const {

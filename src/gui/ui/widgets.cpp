@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcutEvent>
+#include <QTimeZone>
 
 namespace ui {
 
@@ -48,6 +50,18 @@ void setListBackground(QAbstractItemView* view, const QColor& color) {
     palette.setColor(QPalette::AlternateBase, color);
     palette.setColor(QPalette::Text, readableText(color));
     view->setPalette(palette);
+}
+
+void usePlainDateTimes(QDateTimeEdit* picker) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    picker->setTimeZone(QTimeZone::UTC);
+#else
+    picker->setTimeSpec(Qt::UTC);  // the time zone setter comes with Qt 6.7
+#endif
+}
+
+QDateTime plainDateTime(QDate date, QTime time) {
+    return QDateTime(date, time, QTimeZone::utc());
 }
 
 void centreOnScreen(QWidget* window) {

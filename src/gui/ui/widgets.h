@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
 #include <QLabel>
 
 class QAbstractItemView;
+class QDateTimeEdit;
 class QMainWindow;
 class QWidget;
 
@@ -29,6 +31,11 @@ int twipsToPixels(int twips);
 void setBackground(QWidget* widget, const QColor& color);
 // Paints the background of a list's rows.
 void setListBackground(QAbstractItemView* view, const QColor& color);
+
+// Date pickers work on plain calendar dates and times, in UTC, so that no daylight-saving
+// change skips or repeats an hour of a letter's date.
+void usePlainDateTimes(QDateTimeEdit* picker);
+QDateTime plainDateTime(QDate date, QTime time = QTime(0, 0));
 
 // Centres a top-level window on the screen it will show on.
 void centreOnScreen(QWidget* window);

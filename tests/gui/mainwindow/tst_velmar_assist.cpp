@@ -35,7 +35,7 @@ private slots:
         w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("11040000"));
         w.start();
         w.window->show();
-        QApplication::setActiveWindow(w.window.get());
+        w.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     }
     void cleanup() {

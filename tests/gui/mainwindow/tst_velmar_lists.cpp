@@ -49,7 +49,7 @@ void startOnTestYear(MainWindow& w) {
          make(QDate(2024, 3, 20), true, 2, "Rákos Bt.", 12, "Számla", "Kiss Anna", ""),
          make(kToday, true, store::kBlankSerial, "Kovács Kft.", 12, "számla", "Anna", "A")});
     w.start();
-    w.find<QDateTimeEdit>("DTPicker1")->setDateTime(QDateTime(kToday, QTime(0, 0), Qt::UTC));
+    w.find<QDateTimeEdit>("DTPicker1")->setDateTime(ui::plainDateTime(kToday));
 }
 
 bool enabled(const MainWindow& w, const QString& name) {

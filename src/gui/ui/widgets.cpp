@@ -37,10 +37,18 @@ QColor readableText(const QColor& background) {
 }  // namespace
 
 void setBackground(QWidget* widget, const QColor& color) {
+    const QColor text = readableText(color);
+    // A caption that cannot be used stays readable but dimmed: halfway to the background.
+    const QColor dimmed((text.red() + color.red()) / 2, (text.green() + color.green()) / 2,
+                        (text.blue() + color.blue()) / 2);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::WindowText, readableText(color));
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
     widget->setPalette(palette);
+    // Option buttons and check boxes fill their background from the Button role, which would
+    // leave them in the style's grey; every painted control fills from the Window role.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 

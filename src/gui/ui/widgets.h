@@ -27,7 +27,8 @@ void labelFor(QLabel* caption, QWidget* buddy);
 int twipsToPixels(int twips);
 
 // Paints a widget's background (window, frame, label, option button, check box). The text
-// turns white on a dark background so that captions stay readable on the stored colours.
+// turns white on a dark background so that captions stay readable on the stored colours;
+// the caption of a control that cannot be used is dimmed towards the background.
 void setBackground(QWidget* widget, const QColor& color);
 // Paints the background of a list's rows.
 void setListBackground(QAbstractItemView* view, const QColor& color);

@@ -52,6 +52,31 @@ void startOnTestYear(MainWindow& w) {
     w.find<QDateTimeEdit>("DTPicker1")->setDateTime(ui::plainDateTime(kToday));
 }
 
+// What a control paints: the colour most of its pixels have (its background), and whether
+// anything on it (a caption) stands out from that colour enough to be read.
+struct Painted {
+    QColor background;
+    bool readable = false;
+};
+Painted painted(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    const QRgb background =
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    float contrast = 0;
+    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
+        contrast = std::max(contrast,
+                            std::abs(QColor(*it).lightnessF() - QColor(background).lightnessF()));
+    }
+    return {QColor(background), contrast > 0.45};
+}
+
 bool enabled(const MainWindow& w, const QString& name) {
     return w.find<QWidget>(name)->isEnabled();
 }
@@ -83,6 +108,50 @@ private slots:
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QVERIFY(w.test.dialogs.messages.isEmpty());
+    }
+
+    // The window colour, stored or chosen in the settings window, is what the frames, captions,
+    // option buttons and check boxes paint, and their captions can be read on it.
+    void windowColourIsPainted_data() {
+        QTest::addColumn<QColor>("stored");
+        QTest::addColumn<QColor>("chosen");  // in the settings window; invalid: none chosen
+        const QColor light(0xc0, 0xdc, 0xc0), dark(0x1c, 0x2a, 0x4a);
+        QTest::newRow("light, stored") << light << QColor();
+        QTest::newRow("dark, stored") << dark << QColor();
+        QTest::newRow("dark, chosen") << light << dark;
+    }
+    void windowColourIsPainted() {
+        QFETCH(QColor, stored);
+        QFETCH(QColor, chosen);
+        MainWindow w;
+        store::SetupRekord setup;
+        setup.AblakSzin = qint32(stored.blue() << 16 | stored.green() << 8 | stored.red());
+        w.files.writeSetup(setup);
+        w.start();
+        if (chosen.isValid()) {
+            w.test.dialogs.answerColor(chosen);
+            w.test.dialogs.onModal(
+                [](QDialog& d) { control<QPushButton>(&d, "cmdListSzin")->click(); });
+            w.trigger("mnuSetup");
+        }
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const QColor expected = chosen.isValid() ? chosen : stored;
+        QStringList names = {"Frame1",         "Frame2",    "Label2",    "lbJel",
+                             "lbHossz",        "Option1_0", "Option1_1", "chkMellekletKerdes",
+                             "chkRogzitKerdes"};
+        for (int i = 0; i <= 8; ++i)
+            names << QStringLiteral("Label1_%1").arg(i);
+        for (const QString& name : names) {
+            const Painted shown = painted(w.find<QWidget>(name));
+            // A frame's panel is the colour a shade darker, as the style draws frames.
+            const int off = std::max({std::abs(shown.background.red() - expected.red()),
+                                      std::abs(shown.background.green() - expected.green()),
+                                      std::abs(shown.background.blue() - expected.blue())});
+            QVERIFY2(off <= 4, qPrintable(name + " " + shown.background.name()));
+            const bool hasCaption = !w.find<QWidget>(name)->property("text").toString().isEmpty();
+            QVERIFY2(shown.readable || !hasCaption, qPrintable(name + " cannot be read"));
+        }
     }
 
     void groupsCloseTheDirectionsUntilOneIsChosen() {

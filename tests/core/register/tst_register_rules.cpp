@@ -183,9 +183,11 @@ private slots:
     void subjectCounterAndSerialBox() {
         QCOMPARE(subjectCounterText(0), QString());
         QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
-        // Typed or pasted at the end, the text loses its end; typed inside, nothing is lost.
+        // Pasted, the text loses its end; one character typed anywhere costs no digit.
         QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("1ab2"), QStringLiteral("12")), "1");
         QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("x12"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
     }
 };

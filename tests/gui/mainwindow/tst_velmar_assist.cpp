@@ -89,6 +89,10 @@ private slots:
         serial->setText("12");
         QTest::keyClick(serial, Qt::Key_X);
         QCOMPARE(serial->text(), "12");
+        serial->setText("123");
+        serial->selectAll();
+        serial->insert("31x9y");  // as a paste does
+        QCOMPARE(serial->text(), "31");
     }
 
     // On focus a number of another client is refused, then the next number is proposed; the

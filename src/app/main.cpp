@@ -6,6 +6,7 @@
 #include "app/programfolder.h"
 #include "mainwindow/velmar.h"
 #include "store/paths.h"
+#include "ui/locale.h"
 #include "ui/platform.h"
 #include "ui/qtplatform.h"
 #include "ui/qtprinter.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"velmarok"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMAROK_VERSION_STRING));
     QApplication::setDesktopFileName(u"velmarok"_s);
+    ui::useHungarianQtDialogs();  // without Qt's translations installed they stay in English
 
     ui::QtDialogs dialogs;
     ui::QtShell shell;

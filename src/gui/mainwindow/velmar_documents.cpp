@@ -1,5 +1,6 @@
 // The document linked to a letter and the scanned incoming letter: choosing them with the
-// file-open dialog, and opening the document with the desktop's default application.
+// file-open dialog, and opening the document with the program the settings name for its type
+// or else with the desktop's default application.
 
 #include "mainwindow/messages.h"
 #include "mainwindow/velmar.h"
@@ -23,8 +24,11 @@ void Velmar::openDocument() {
     const QString path = unquotedPath(state_.aktIratUtvonal).trimmed();
     if (path.isEmpty())
         return;  // nothing to hand over
-    if (platform_.shell.openDocument(path))
+    const QString program = documentProgram(path, state_.settings);
+    if (program.isEmpty() ? platform_.shell.openDocument(path)
+                          : platform_.shell.startProgram(program, {path})) {
         return;
+    }
     platform_.dialogs.message(
         this,
         {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,

@@ -1,5 +1,6 @@
 // The rules of keeping the register and of the entry fields' help that need no window.
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <limits>
 
@@ -177,6 +178,72 @@ private slots:
         QCOMPARE(found(" SZABÓ "), QList<int>{1});
         QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
+    }
+
+    // Which program opens a document: the configured one of its type when it exists here.
+    void programOfADocument_data() {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("word");   // the program paths as the settings window shows
+        QTest::addColumn<QString>("pdf");    // them; "@" stands for the test's own folder
+        QTest::addColumn<QString>("opens");  // empty: the desktop's default program
+        QTest::newRow("pdf") << "/d/Levél 1.PDF"
+                             << "@/writer"
+                             << "@/viewer"
+                             << "@/viewer";
+        QTest::newRow("docx") << "/d/a.docx"
+                              << "@/writer"
+                              << "@/viewer"
+                              << "@/writer";
+        QTest::newRow("odt") << "/d/a.odt"
+                             << "@/writer"
+                             << ""
+                             << "@/writer";
+        QTest::newRow("rtf, no program") << "/d/a.rtf"
+                                         << ""
+                                         << "@/viewer"
+                                         << "";
+        QTest::newRow("picture") << "/d/scan.jpg"
+                                 << "@/writer"
+                                 << "@/viewer"
+                                 << "";
+        QTest::newRow("windows path") << "/d/a.pdf"
+                                      << ""
+                                      << "C:\\Program Files\\Adobe\\AcroRd32.exe"
+                                      << "";
+        QTest::newRow("not executable") << "/d/a.pdf"
+                                        << ""
+                                        << "@/plain"
+                                        << "";
+        QTest::newRow("folder") << "/d/a.doc"
+                                << "@"
+                                << ""
+                                << "";
+        QTest::newRow("command name") << "/d/a.doc"
+                                      << "sh"
+                                      << ""
+                                      << "sh";
+    }
+    void programOfADocument() {
+        QFETCH(QString, document);
+        QFETCH(QString, word);
+        QFETCH(QString, pdf);
+        QFETCH(QString, opens);
+        const QTemporaryDir folder;
+        for (const char* name : {"writer", "viewer", "plain"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (name != std::string_view("plain"))
+                file.setPermissions(file.permissions() | QFileDevice::ExeUser);
+        }
+        store::SetupRekord settings;
+        settings.WordUtvonal = u'"' + word.replace(u'@', folder.path()) + u'"';
+        settings.PDFUtvonal = u'"' + pdf.replace(u'@', folder.path()) + u'"';
+        const QString program = documentProgram(document, settings);
+        if (opens == u"sh")  // found on the PATH
+            QVERIFY2(program.endsWith(u"/sh") && QFileInfo(program).isExecutable(),
+                     qPrintable(program));
+        else
+            QCOMPARE(program, opens.replace(u'@', folder.path()));
     }
 
     // The window shows "STOP" at 100 characters and keeps "12" when x follows it.

@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
     }
 
     reg::Velmar window(platform, store::Paths(folder));
+    if (lock.readOnly)
+        window.openReadOnly();
     window.start();
     window.show();
     return QApplication::exec();

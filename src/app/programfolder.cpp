@@ -1,5 +1,7 @@
 #include "app/programfolder.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -65,16 +67,36 @@ bool displayAvailable(const QString& qpaPlatform, const QString& x11Display,
     return !qpaPlatform.isEmpty() || !x11Display.isEmpty() || !waylandDisplay.isEmpty();
 }
 
-RegisterLock lockRegister(const QString& folder) {
+namespace {
+
+// Whether this user may create files in the folder (the system's own check, which also knows
+// read-only mounts), and may list and open them.
+bool mayWrite(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+bool mayRead(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), R_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+RegisterLock lockRegister(const QString& folder, const TakeLock& take) {
     auto lock = std::make_unique<QLockFile>(folder + u"/velmarok.lock"_s);
     // A lock left by a copy that crashed is recognised by its process id, never by its age.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        return {std::move(lock), {}};
+    const QLockFile::LockError error =
+        take ? take(*lock) : (lock->tryLock(0) ? QLockFile::NoError : lock->error());
+    if (error == QLockFile::NoError)
+        return {std::move(lock), false, {}};
     const QString shown = QDir::toNativeSeparators(folder);
-    return {nullptr, lock->error() == QLockFile::LockFailedError
-                         ? lockedMessage(shown)
-                         : lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
+    if (error == QLockFile::LockFailedError)
+        return {nullptr, false, lockedMessage(shown)};
+    // The lock file could not be created: no right to write there (EACCES), a read-only
+    // medium (EROFS), or another failure in a folder this user cannot write. The register can
+    // still be read when its folder can.
+    if ((error == QLockFile::PermissionError || !mayWrite(folder)) && mayRead(folder))
+        return {nullptr, true, {}};
+    return {nullptr, false, lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
 }
 
 QString noDisplayMessage() {

@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace app {
@@ -29,13 +30,18 @@ bool displayAvailable(const QString& qpaPlatform, const QString& x11Display,
                       const QString& waylandDisplay);
 
 // The lock that keeps a second copy of the program off the same register. `lock` holds it
-// while the program runs; when it could not be taken, `message` says why, in Hungarian.
+// while the program runs. A register on a read-only medium or share, where the lock file
+// cannot be created, may still be read: `readOnly` says so, and the program opens it without
+// writing anything. Otherwise `message` says, in Hungarian, why the register cannot be used.
 struct RegisterLock {
     std::unique_ptr<QLockFile> lock;
+    bool readOnly = false;
     QString message;
-    bool ok() const { return lock != nullptr; }
+    bool ok() const { return lock != nullptr || readOnly; }
 };
-RegisterLock lockRegister(const QString& folder);
+// Takes the lock file and says how it went: QLockFile's own tryLock, or a test's stand-in.
+using TakeLock = std::function<QLockFile::LockError(QLockFile&)>;
+RegisterLock lockRegister(const QString& folder, const TakeLock& take = {});
 
 // Messages of the start-up refusals.
 QString noDisplayMessage();

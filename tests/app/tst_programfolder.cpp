@@ -65,10 +65,29 @@ private slots:
         QVERIFY(!second.ok());
         QVERIFY(second.message.contains(QDir::toNativeSeparators(reg.folder())));
         QVERIFY(second.message.contains(QStringLiteral("másik példánya")));
-        // A folder that cannot be written is reported too.
-        const app::RegisterLock unwritable = app::lockRegister(QStringLiteral("/proc/1"));
-        QVERIFY(!unwritable.ok());
-        QVERIFY(unwritable.message.contains(QStringLiteral("nem használható")));
+    }
+
+    // What a lock file that cannot be taken means: another copy at work, a register that may
+    // only be read (no right to write there, a read-only medium), or a folder of no use.
+    void lockOutcomes_data() {
+        QTest::addColumn<int>("error");  // QLockFile::LockError
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("taken") << int(QLockFile::NoError) << "locked";
+        QTest::newRow("held") << int(QLockFile::LockFailedError) << "másik példánya";
+        QTest::newRow("not writable") << int(QLockFile::PermissionError) << "read-only";
+        QTest::newRow("other failure") << int(QLockFile::UnknownError) << "nem használható";
+    }
+    void lockOutcomes() {
+        QFETCH(int, error);
+        QFETCH(QString, outcome);
+        TempRegister reg;  // a folder this user may write
+        const app::RegisterLock lock = app::lockRegister(
+            reg.folder(), [error](QLockFile&) { return QLockFile::LockError(error); });
+        const QString got = lock.lock       ? QStringLiteral("locked")
+                            : lock.readOnly ? QStringLiteral("read-only")
+                                            : lock.message;
+        QVERIFY2(got.contains(outcome), qPrintable(got));
+        QCOMPARE(lock.ok(), outcome == "locked" || outcome == "read-only");
     }
 };
 

@@ -46,6 +46,11 @@ public:
     void start();
     // Runs every time the window becomes active again: refills the group box.
     void activate();
+    // For a register that may only be read (velmar_readonly.cpp), before start(): the lists,
+    // searches, printing and export work; every control and menu item that writes stays
+    // disabled, leaving writes no backup, and the title says "csak olvasható".
+    void openReadOnly();
+    bool readOnly() const { return readOnly_; }
 
     // Refills the three letter lists from the year's letter file, sorts them and selects
     // their last (or first) rows.
@@ -170,6 +175,7 @@ private:
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;
+    bool readOnly_ = false;
     bool directionChoiceActive_ = false;
     // The year folder the lists were filled from, when a search took it from the search date
     // field instead of the picker; selection reads the letters from there.

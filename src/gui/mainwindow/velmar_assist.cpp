@@ -147,6 +147,10 @@ void Velmar::checkAndProposeClientNumber() {
 }
 
 void Velmar::setNextClientNumber() {
+    if (readOnly_) {
+        platform_.dialogs.beep();  // the counter cannot be stored
+        return;
+    }
     const std::optional<QString> answer =
         platform_.dialogs.input(this, u"Új következő sorszám megadása !"_s,
                                 u"Kérem adja meg az új következő sorszámot."_s, QString());

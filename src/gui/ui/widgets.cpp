@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -70,6 +71,24 @@ void usePlainDateTimes(QDateTimeEdit* picker) {
 
 QDateTime plainDateTime(QDate date, QTime time) {
     return QDateTime(date, time, QTimeZone::utc());
+}
+
+void keepDisabled(QWidget* widget) {
+    QWidget* parent = widget->parentWidget();
+    auto* holder = new QWidget(parent);
+    QLayoutItem* replaced =
+        parent && parent->layout() ? parent->layout()->replaceWidget(widget, holder) : nullptr;
+    if (!replaced) {
+        delete holder;
+        widget->setEnabled(false);  // outside a layout: disabled until something enables it
+        return;
+    }
+    delete replaced;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    holder->setSizePolicy(widget->sizePolicy());
+    holder->setEnabled(false);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -38,6 +38,11 @@ void setListBackground(QAbstractItemView* view, const QColor& color);
 void usePlainDateTimes(QDateTimeEdit* picker);
 QDateTime plainDateTime(QDate date, QTime time = QTime(0, 0));
 
+// Disables a control for good: it moves into a disabled holder that takes its place in the
+// layout, and a control whose parent is disabled stays disabled whatever later enables it
+// (a row selection, the activation sequence).
+void keepDisabled(QWidget* widget);
+
 // Centres a top-level window on the screen it will show on.
 void centreOnScreen(QWidget* window);
 

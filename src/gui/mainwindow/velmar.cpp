@@ -362,9 +362,11 @@ void Velmar::start() {
 }
 
 void Velmar::load() {
-    // 1-2. The designed width, a height of 11250 twips, centred on the screen.
-    resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
-    ui::centreOnScreen(this);
+    // 1-2. The designed width, a height of 11250 twips, centred on the screen; a smaller
+    // screen takes the largest window of these proportions that fits, but never one too small
+    // for the controls.
+    centralWidget()->setMinimumSize(mainArea_->minimumSizeHint());
+    ui::fitOnScreen(this, QSize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips)));
     // 3. Today's date, no time of day.
     datePicker_->setDateTime(ui::plainDateTime(platform_.clock.today()));
     state_.munkaEv = pickerYear();

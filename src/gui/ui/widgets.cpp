@@ -102,6 +102,46 @@ void centreOnScreen(QWidget* window) {
 
 namespace {
 
+// The frame a window manager usually adds: a title bar and thin borders.
+constexpr QMargins kAssumedFrame(4, 32, 4, 4);
+
+QPoint centredCorner(QSize outer, QRect available) {
+    return {available.x() + std::max(0, (available.width() - outer.width()) / 2),
+            available.y() + std::max(0, (available.height() - outer.height()) / 2)};
+}
+
+}  // namespace
+
+QRect fitWindow(QSize design, QRect available, QMargins frame) {
+    const QSize room = available.size().shrunkBy(frame);
+    QSize size = design;
+    if (!room.isEmpty() && (size.width() > room.width() || size.height() > room.height()))
+        size = design.scaled(room, Qt::KeepAspectRatio);
+    const QPoint corner = centredCorner(size.grownBy(frame), available);
+    return {corner + QPoint(frame.left(), frame.top()), size};
+}
+
+void fitOnScreen(QWidget* window, QSize design) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        window->resize(design);
+        return;
+    }
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    const QMargins frame =
+        outer.size() != inner.size()
+            ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom())
+            : kAssumedFrame;
+    const QRect available = screen->availableGeometry();
+    window->resize(fitWindow(design, available, frame).size());
+    // The layout's minimum size may keep the window larger; it is centred as it is. A
+    // window's position is that of its frame.
+    window->move(centredCorner(window->size().grownBy(frame), available));
+}
+
+namespace {
+
 // Sees the shortcut events of the menu bar and of the window's buttons. An access key that
 // both a menu title and one usable button claim reaches them as an ambiguous shortcut; the
 // button takes it.

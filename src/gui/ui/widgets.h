@@ -46,6 +46,14 @@ void keepDisabled(QWidget* widget);
 // Centres a top-level window on the screen it will show on.
 void centreOnScreen(QWidget* window);
 
+// Where a window designed at `design` (its client area) goes in a screen's available area,
+// `frame` being the margins the window frame adds: the designed size when it fits; else the
+// largest size of the same proportions that does. Centred, frame included.
+QRect fitWindow(QSize design, QRect available, QMargins frame);
+// Sizes and centres a top-level window by fitWindow on the screen it will show on. Before the
+// window has been shown its frame is not known yet; a usual title bar and border are assumed.
+void fitOnScreen(QWidget* window, QSize design);
+
 // Where a button of the window and a title of its menu bar share an access key ("&Bejövő" and
 // "&Beállítások" both Alt+B), Alt and the letter presses the button every time, as in a
 // dialog; the menu title is still reached by tapping Alt and then the letter. Left to Qt,

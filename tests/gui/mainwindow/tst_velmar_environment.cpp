@@ -1,9 +1,13 @@
-// The main window in its surroundings: the programs that open the letters' documents, and a
-// register that may only be read. Which program a document's type takes is tested in
-// tst_register_rules.cpp; when a register opens read-only, in tst_programfolder.cpp.
+// The main window in its surroundings: the screen it must fit, the programs that open the
+// letters' documents, and a register that may only be read. Which program a document's type
+// takes is tested in tst_register_rules.cpp; when a register opens read-only, in
+// tst_programfolder.cpp. The window shows on one screen of 1280×720 pixels (main() below).
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QHeaderView>
+#include <QScreen>
 
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
@@ -29,6 +33,42 @@ class VelmarEnvironmentTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The designed 1320×750 where it fits, else the largest window of those proportions that
+    // does, centred with its frame (here 4 px at the sides and below, 32 above).
+    void fitWindowRule_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("window");
+        QTest::newRow("desktop") << QRect(0, 0, 1920, 1080) << QRect(300, 179, 1320, 750);
+        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720) << QRect(38, 32, 1203, 684);
+        QTest::newRow("1366x768, panel") << QRect(0, 0, 1366, 736) << QRect(67, 32, 1232, 700);
+        QTest::newRow("second screen") << QRect(1920, 24, 1280, 720) << QRect(1958, 56, 1203, 684);
+    }
+    void fitWindowRule() {
+        QFETCH(QRect, available);
+        QFETCH(QRect, window);
+        QCOMPARE(ui::fitWindow(QSize(1320, 750), available, QMargins(4, 32, 4, 4)), window);
+    }
+
+    // On this screen the window fits, frame and all, keeps its proportions, and the client
+    // pick list still shows its "Üsz." and "rec" columns.
+    void fitsA1280x720Screen() {
+        MainWindow w;
+        w.start();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const QRect screen = w.window->screen()->availableGeometry();
+        QCOMPARE(screen, QRect(0, 0, 1280, 720));
+        QVERIFY2(screen.contains(w.window->frameGeometry()),
+                 qPrintable(QDebug::toString(w.window->frameGeometry())));
+        QVERIFY(qAbs(w.window->width() * 750 - w.window->height() * 1320) < 1320);
+        auto* clients = w.find<ui::ReportView>("ListView2");
+        for (int column : {1, 2}) {
+            const int right = clients->header()->sectionViewportPosition(column) +
+                              clients->header()->sectionSize(column);
+            QVERIFY2(right <= clients->viewport()->width(), qPrintable(QString::number(right)));
+        }
+    }
+
     // A double-click opens a letter's document with the PDF program of the settings, which
     // exists here, and a Word document with the desktop's default program, as the Word path
     // was copied from a Windows register.
@@ -111,5 +151,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(VelmarEnvironmentTest)
+// The tests run on one screen of 1280×720 pixels, as a small laptop's, with window frames.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" VELMAROK_TEST_SCREENS "/laptop-1280x720.json");
+    QApplication application(argc, argv);
+    VelmarEnvironmentTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_velmar_environment.moc"

@@ -415,6 +415,8 @@ void Velmar::applyWindowColor(const QColor& color) {
         painted.push_back(captionLabels_[i]);
     for (QWidget* w : painted)
         ui::setBackground(w, color);
+    // The list tabs are drawn light whatever the window colour; their captions stay dark.
+    ui::keepStyleText(listTabs_);
 }
 
 void Velmar::applyLetterListColor(const QColor& color, bool allLists) {

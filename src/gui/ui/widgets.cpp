@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,6 +52,14 @@ void setBackground(QWidget* widget, const QColor& color) {
     // leave them in the style's grey; every painted control fills from the Window role.
     widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
+}
+
+void keepStyleText(QWidget* widget) {
+    const QPalette style = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, style.color(group, QPalette::WindowText));
+    widget->setPalette(palette);
 }
 
 void setListBackground(QAbstractItemView* view, const QColor& color) {

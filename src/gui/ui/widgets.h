@@ -30,6 +30,9 @@ int twipsToPixels(int twips);
 // turns white on a dark background so that captions stay readable on the stored colours;
 // the caption of a control that cannot be used is dimmed towards the background.
 void setBackground(QWidget* widget, const QColor& color);
+// A control inside a painted area that draws its own light shapes (the tabs of a tab widget)
+// keeps the style's text colour instead of the area's.
+void keepStyleText(QWidget* widget);
 // Paints the background of a list's rows.
 void setListBackground(QAbstractItemView* view, const QColor& color);
 

@@ -3,6 +3,8 @@
 // tested in tst_search.cpp.
 
 #include <QDialog>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "support/mainwindow.h"
 #include "ui/widgets.h"
@@ -52,29 +54,35 @@ void startOnTestYear(MainWindow& w) {
     w.find<QDateTimeEdit>("DTPicker1")->setDateTime(ui::plainDateTime(kToday));
 }
 
-// What a control paints: the colour most of its pixels have (its background), and whether
-// anything on it (a caption) stands out from that colour enough to be read.
-struct Painted {
-    QColor background;
-    bool readable = false;
-};
-Painted painted(QWidget* control) {
+// The colour most of a control's painted pixels have: its background.
+QColor background(QWidget* control) {
     const QImage image = control->grab().toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
             ++counts[image.pixel(x, y)];
     }
-    const QRgb background =
+    return QColor(
         std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
             return a.second < b.second;
-        })->first;
+        })->first);
+}
+
+// How well a control's caption reads: the largest lightness difference between the pixels the
+// caption paints and what they show without it. `show` puts the caption on or takes it off.
+float captionContrast(QWidget* control, const std::function<void(bool)>& show) {
+    show(false);
+    const QImage bare = control->grab().toImage();
+    show(true);
+    const QImage shown = control->grab().toImage();
     float contrast = 0;
-    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
-        contrast = std::max(contrast,
-                            std::abs(QColor(*it).lightnessF() - QColor(background).lightnessF()));
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            contrast = std::max(contrast, std::abs(QColor(shown.pixel(x, y)).lightnessF() -
+                                                   QColor(bare.pixel(x, y)).lightnessF()));
+        }
     }
-    return {QColor(background), contrast > 0.45};
+    return contrast;
 }
 
 bool enabled(const MainWindow& w, const QString& name) {
@@ -143,14 +151,27 @@ private slots:
         for (int i = 0; i <= 8; ++i)
             names << QStringLiteral("Label1_%1").arg(i);
         for (const QString& name : names) {
-            const Painted shown = painted(w.find<QWidget>(name));
+            auto* control = w.find<QWidget>(name);
+            const QColor shown = background(control);
             // A frame's panel is the colour a shade darker, as the style draws frames.
-            const int off = std::max({std::abs(shown.background.red() - expected.red()),
-                                      std::abs(shown.background.green() - expected.green()),
-                                      std::abs(shown.background.blue() - expected.blue())});
-            QVERIFY2(off <= 4, qPrintable(name + " " + shown.background.name()));
-            const bool hasCaption = !w.find<QWidget>(name)->property("text").toString().isEmpty();
-            QVERIFY2(shown.readable || !hasCaption, qPrintable(name + " cannot be read"));
+            const int off = std::max({std::abs(shown.red() - expected.red()),
+                                      std::abs(shown.green() - expected.green()),
+                                      std::abs(shown.blue() - expected.blue())});
+            QVERIFY2(off <= 4, qPrintable(name + " " + shown.name()));
+            const char* caption = name.startsWith("Frame") ? "title" : "text";
+            const QString text = control->property(caption).toString();
+            if (text.isEmpty())
+                continue;
+            const float contrast = captionContrast(
+                control, [&](bool on) { control->setProperty(caption, on ? text : QString()); });
+            QVERIFY2(contrast > 0.5, qPrintable(name + " cannot be read"));
+        }
+        // The list tabs keep their own light shapes, with captions that can be read on them.
+        auto* tabs = w.find<QTabWidget>("SSTab1")->tabBar();
+        for (int i = 0; i < tabs->count(); ++i) {
+            QVERIFY(captionContrast(tabs, [&](bool on) {
+                        tabs->setTabTextColor(i, on ? QColor() : QColor(Qt::transparent));
+                    }) > 0.5);
         }
     }
 

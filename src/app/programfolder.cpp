@@ -70,7 +70,7 @@ bool displayAvailable(const QString& qpaPlatform, const QString& x11Display,
 namespace {
 
 // Whether this user may create files in the folder (the system's own check, which also knows
-// read-only mounts), and may list and open them.
+// read-only mounts), and may list and open them. Root may write wherever the medium allows.
 bool mayWrite(const QString& folder) {
     return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
@@ -80,22 +80,40 @@ bool mayRead(const QString& folder) {
 
 }  // namespace
 
-RegisterLock lockRegister(const QString& folder, const TakeLock& take) {
+RegisterAccess registerAccess(QLockFile::LockError lock, bool mayWrite, bool mayRead) {
+    switch (lock) {
+        case QLockFile::NoError:
+            return RegisterAccess::Write;
+        case QLockFile::LockFailedError:
+            if (mayWrite)
+                return RegisterAccess::InUse;
+            break;
+        case QLockFile::PermissionError:  // EACCES, EROFS
+            break;
+        case QLockFile::UnknownError:
+            if (mayWrite)
+                return RegisterAccess::Unusable;
+            break;
+    }
+    return mayRead ? RegisterAccess::ReadOnly : RegisterAccess::Unusable;
+}
+
+RegisterLock lockRegister(const QString& folder) {
     auto lock = std::make_unique<QLockFile>(folder + u"/velmarok.lock"_s);
     // A lock left by a copy that crashed is recognised by its process id, never by its age.
     lock->setStaleLockTime(0);
-    const QLockFile::LockError error =
-        take ? take(*lock) : (lock->tryLock(0) ? QLockFile::NoError : lock->error());
-    if (error == QLockFile::NoError)
-        return {std::move(lock), false, {}};
+    const QLockFile::LockError error = lock->tryLock(0) ? QLockFile::NoError : lock->error();
     const QString shown = QDir::toNativeSeparators(folder);
-    if (error == QLockFile::LockFailedError)
-        return {nullptr, false, lockedMessage(shown)};
-    // The lock file could not be created: no right to write there (EACCES), a read-only
-    // medium (EROFS), or another failure in a folder this user cannot write. The register can
-    // still be read when its folder can.
-    if ((error == QLockFile::PermissionError || !mayWrite(folder)) && mayRead(folder))
-        return {nullptr, true, {}};
+    switch (registerAccess(error, mayWrite(folder), mayRead(folder))) {
+        case RegisterAccess::Write:
+            return {std::move(lock), false, {}};
+        case RegisterAccess::ReadOnly:
+            return {nullptr, true, {}};
+        case RegisterAccess::InUse:
+            return {nullptr, false, lockedMessage(shown)};
+        case RegisterAccess::Unusable:
+            break;
+    }
     return {nullptr, false, lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
 }
 

@@ -68,26 +68,34 @@ private slots:
     }
 
     // What a lock file that cannot be taken means: another copy at work, a register that may
-    // only be read (no right to write there, a read-only medium), or a folder of no use.
-    void lockOutcomes_data() {
-        QTest::addColumn<int>("error");  // QLockFile::LockError
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("taken") << int(QLockFile::NoError) << "locked";
-        QTest::newRow("held") << int(QLockFile::LockFailedError) << "másik példánya";
-        QTest::newRow("not writable") << int(QLockFile::PermissionError) << "read-only";
-        QTest::newRow("other failure") << int(QLockFile::UnknownError) << "nem használható";
+    // only be read (no right to write there, a read-only medium, a lock left on one), or a
+    // folder of no use.
+    void access_data() {
+        QTest::addColumn<QLockFile::LockError>("lock");
+        QTest::addColumn<bool>("mayWrite");
+        QTest::addColumn<bool>("mayRead");
+        QTest::addColumn<app::RegisterAccess>("access");
+        using A = app::RegisterAccess;
+        QTest::newRow("taken") << QLockFile::NoError << true << true << A::Write;
+        QTest::newRow("another copy") << QLockFile::LockFailedError << true << true << A::InUse;
+        QTest::newRow("lock left on a read-only medium")
+            << QLockFile::LockFailedError << false << true << A::ReadOnly;
+        QTest::newRow("EROFS or EACCES")
+            << QLockFile::PermissionError << false << true << A::ReadOnly;
+        QTest::newRow("EACCES although writable")
+            << QLockFile::PermissionError << true << true << A::ReadOnly;
+        QTest::newRow("other failure, not writable")
+            << QLockFile::UnknownError << false << true << A::ReadOnly;
+        QTest::newRow("other failure") << QLockFile::UnknownError << true << true << A::Unusable;
+        QTest::newRow("not readable")
+            << QLockFile::PermissionError << false << false << A::Unusable;
     }
-    void lockOutcomes() {
-        QFETCH(int, error);
-        QFETCH(QString, outcome);
-        TempRegister reg;  // a folder this user may write
-        const app::RegisterLock lock = app::lockRegister(
-            reg.folder(), [error](QLockFile&) { return QLockFile::LockError(error); });
-        const QString got = lock.lock       ? QStringLiteral("locked")
-                            : lock.readOnly ? QStringLiteral("read-only")
-                                            : lock.message;
-        QVERIFY2(got.contains(outcome), qPrintable(got));
-        QCOMPARE(lock.ok(), outcome == "locked" || outcome == "read-only");
+    void access() {
+        QFETCH(QLockFile::LockError, lock);
+        QFETCH(bool, mayWrite);
+        QFETCH(bool, mayRead);
+        QFETCH(app::RegisterAccess, access);
+        QCOMPARE(app::registerAccess(lock, mayWrite, mayRead), access);
     }
 };
 

@@ -70,32 +70,21 @@ private slots:
     // What a lock file that cannot be taken means: another copy at work, a register that may
     // only be read (no right to write there, a read-only medium, a lock left on one), or a
     // folder of no use.
-    void access_data() {
-        QTest::addColumn<QLockFile::LockError>("lock");
-        QTest::addColumn<bool>("mayWrite");
-        QTest::addColumn<bool>("mayRead");
-        QTest::addColumn<app::RegisterAccess>("access");
-        using A = app::RegisterAccess;
-        QTest::newRow("taken") << QLockFile::NoError << true << true << A::Write;
-        QTest::newRow("another copy") << QLockFile::LockFailedError << true << true << A::InUse;
-        QTest::newRow("lock left on a read-only medium")
-            << QLockFile::LockFailedError << false << true << A::ReadOnly;
-        QTest::newRow("EROFS or EACCES")
-            << QLockFile::PermissionError << false << true << A::ReadOnly;
-        QTest::newRow("EACCES although writable")
-            << QLockFile::PermissionError << true << true << A::ReadOnly;
-        QTest::newRow("other failure, not writable")
-            << QLockFile::UnknownError << false << true << A::ReadOnly;
-        QTest::newRow("other failure") << QLockFile::UnknownError << true << true << A::Unusable;
-        QTest::newRow("not readable")
-            << QLockFile::PermissionError << false << false << A::Unusable;
-    }
     void access() {
-        QFETCH(QLockFile::LockError, lock);
-        QFETCH(bool, mayWrite);
-        QFETCH(bool, mayRead);
-        QFETCH(app::RegisterAccess, access);
-        QCOMPARE(app::registerAccess(lock, mayWrite, mayRead), access);
+        using A = app::RegisterAccess;
+        const struct {
+            QLockFile::LockError lock;
+            bool mayWrite, mayRead;
+            A access;
+        } cases[] = {{QLockFile::NoError, true, true, A::Write},
+                     {QLockFile::LockFailedError, true, true, A::InUse},
+                     {QLockFile::LockFailedError, false, true, A::ReadOnly},
+                     {QLockFile::PermissionError, true, true, A::ReadOnly},  // EACCES, EROFS
+                     {QLockFile::UnknownError, false, true, A::ReadOnly},
+                     {QLockFile::UnknownError, true, true, A::Unusable},
+                     {QLockFile::PermissionError, false, false, A::Unusable}};
+        for (const auto& c : cases)
+            QCOMPARE(app::registerAccess(c.lock, c.mayWrite, c.mayRead), c.access);
     }
 };
 

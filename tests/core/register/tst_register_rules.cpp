@@ -180,70 +180,27 @@ private slots:
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
     }
 
-    // Which program opens a document: the configured one of its type when it exists here.
-    void programOfADocument_data() {
-        QTest::addColumn<QString>("document");
-        QTest::addColumn<QString>("word");   // the program paths as the settings window shows
-        QTest::addColumn<QString>("pdf");    // them; "@" stands for the test's own folder
-        QTest::addColumn<QString>("opens");  // empty: the desktop's default program
-        QTest::newRow("pdf") << "/d/Levél 1.PDF"
-                             << "@/writer"
-                             << "@/viewer"
-                             << "@/viewer";
-        QTest::newRow("docx") << "/d/a.docx"
-                              << "@/writer"
-                              << "@/viewer"
-                              << "@/writer";
-        QTest::newRow("odt") << "/d/a.odt"
-                             << "@/writer"
-                             << ""
-                             << "@/writer";
-        QTest::newRow("rtf, no program") << "/d/a.rtf"
-                                         << ""
-                                         << "@/viewer"
-                                         << "";
-        QTest::newRow("picture") << "/d/scan.jpg"
-                                 << "@/writer"
-                                 << "@/viewer"
-                                 << "";
-        QTest::newRow("windows path") << "/d/a.pdf"
-                                      << ""
-                                      << "C:\\Program Files\\Adobe\\AcroRd32.exe"
-                                      << "";
-        QTest::newRow("not executable") << "/d/a.pdf"
-                                        << ""
-                                        << "@/plain"
-                                        << "";
-        QTest::newRow("folder") << "/d/a.doc"
-                                << "@"
-                                << ""
-                                << "";
-        QTest::newRow("command name") << "/d/a.doc"
-                                      << "sh"
-                                      << ""
-                                      << "sh";
-    }
+    // Which program opens a document: the one the settings name for its type, when that is an
+    // executable file or a command on the PATH; else none, and the desktop's default opens it.
     void programOfADocument() {
-        QFETCH(QString, document);
-        QFETCH(QString, word);
-        QFETCH(QString, pdf);
-        QFETCH(QString, opens);
-        const QTemporaryDir folder;
-        for (const char* name : {"writer", "viewer", "plain"}) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (name != std::string_view("plain"))
-                file.setPermissions(file.permissions() | QFileDevice::ExeUser);
-        }
-        store::SetupRekord settings;
-        settings.WordUtvonal = u'"' + word.replace(u'@', folder.path()) + u'"';
-        settings.PDFUtvonal = u'"' + pdf.replace(u'@', folder.path()) + u'"';
-        const QString program = documentProgram(document, settings);
-        if (opens == u"sh")  // found on the PATH
-            QVERIFY2(program.endsWith(u"/sh") && QFileInfo(program).isExecutable(),
-                     qPrintable(program));
-        else
-            QCOMPARE(program, opens.replace(u'@', folder.path()));
+        const QTemporaryDir dir;
+        const QString viewer = dir.filePath("viewer"), plain = dir.filePath("plain");
+        for (const QString& path : {viewer, plain})
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QFile(viewer).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        auto opens = [](const char* document, const QString& word, const QString& pdf) {
+            store::SetupRekord settings;
+            settings.WordUtvonal = u'"' + word + u'"';
+            settings.PDFUtvonal = u'"' + pdf + u'"';
+            return documentProgram(QString::fromUtf8(document), settings);
+        };
+        QCOMPARE(opens("/d/Levél.PDF", plain, viewer), viewer);
+        QCOMPARE(opens("/d/a.odt", viewer, plain), viewer);
+        QCOMPARE(opens("/d/a.docx", plain, viewer), QString());      // not executable
+        QCOMPARE(opens("/d/a.doc", dir.path(), viewer), QString());  // a folder
+        QCOMPARE(opens("/d/scan.jpg", viewer, viewer), QString());
+        QCOMPARE(opens("/d/a.pdf", {}, "C:\\Program Files\\Adobe\\AcroRd32.exe"), QString());
+        QVERIFY(opens("/d/a.rtf", "sh", {}).endsWith("/sh"));  // found on the PATH
     }
 
     // The window shows "STOP" at 100 characters and keeps "12" when x follows it.
@@ -252,7 +209,6 @@ private slots:
         QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
         // Pasted, the text loses its end; one character typed anywhere costs no digit.
         QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
-        QCOMPARE(numberOnly(QStringLiteral("1ab2"), QStringLiteral("12")), "1");
         QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("x12"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");

@@ -1,8 +1,9 @@
-// The main window in its surroundings: a small screen, and a register that may only be read
-// (when a register opens so is tested in tst_programfolder.cpp). The window shows on one
-// screen of 1280×720 pixels with window frames, as a small laptop's (main() below).
+// The main window in its surroundings: a small screen, the programs that open documents, and
+// a register that may only be read (when a register opens so: tst_programfolder.cpp). The window
+// shows on one screen of 1280×720 pixels with window frames, as a small laptop's (main() below).
 
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QScreen>
 
@@ -36,6 +37,32 @@ private slots:
         auto* clients = w.find<ui::ReportView>("ListView2");
         QVERIFY(clients->header()->sectionViewportPosition(2) + clients->header()->sectionSize(2) <=
                 clients->viewport()->width());
+    }
+
+    // A double-click opens a letter's PDF with the PDF program of the settings, which exists
+    // here; its Word path, copied from a Windows register, leaves a .doc to the desktop.
+    void documentsOpenWithTheConfiguredProgram() {
+        MainWindow w;
+        const QString viewer = w.files.programFile(u"viewer");
+        w.files.write(viewer, "#!/bin/sh\n");
+        QFile(viewer).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        store::SetupRekord setup;
+        setup.PDFUtvonal = u'"' + viewer + u'"';
+        setup.WordUtvonal = "\"C:\\Program Files\\Microsoft Office\\WINWORD.EXE\"";
+        w.files.writeSetup(setup);
+        w.files.writeLetters(
+            2024, {letter(QDate(2024, 2, 1), true, 1), letter(QDate(2024, 2, 2), true, 2)});
+        w.files.writeRecords(w.files.yearFile(2024, u"KiIrat.dat"),
+                             std::vector<store::IratRekord>{{"\"a.pdf\"", "\"/iroda/a.pdf\""},
+                                                            {"\"b.doc\"", "\"/iroda/b.doc\""}});
+        w.start();
+        auto* view = w.find<ui::ReportView>("ListView1");
+        for (int row : {0, 1}) {
+            view->selectRow(row);
+            emit view->itemDoubleClicked(row);
+        }
+        QCOMPARE(w.test.shell.programs, (QList<QStringList>{{viewer, "/iroda/a.pdf"}}));
+        QCOMPARE(w.test.shell.documents, QStringList{"/iroda/b.doc"});
     }
 
     // Read-only, the window lists, searches and prints; whatever writes is disabled and stays

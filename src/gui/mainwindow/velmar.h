@@ -48,9 +48,8 @@ public:
     void activate();
     // For a register that may only be read (velmar_readonly.cpp), before start(): the lists,
     // searches, printing and export work; every control and menu item that writes stays
-    // disabled, leaving writes no backup, and the title says "csak olvasható".
+    // disabled, "Kilépé&s" makes no backup, and the title says "csak olvasható".
     void openReadOnly();
-    bool readOnly() const { return readOnly_; }
 
     // Refills the three letter lists from the year's letter file, sorts them and selects
     // their last (or first) rows.

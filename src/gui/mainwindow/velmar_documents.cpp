@@ -33,7 +33,10 @@ void Velmar::openDocument() {
         this,
         {u"HIBA"_s, u"Hibás a Word vagy PDF program útvonala...\r\nEllenőrízze a Beállításban!"_s,
          ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
-    openSettings();  // where the program paths are checked
+    // The settings window is where the program paths are checked; a register that may only
+    // be read does not open it, as it stores colours the moment they are chosen.
+    if (!readOnly_)
+        openSettings();
 }
 
 }  // namespace reg

@@ -24,8 +24,16 @@ configure: deps
 build: configure
 	cmake --build --preset default -j $(JOBS)
 
-run: build
-	./build/velmarok $(ARGS)
+# `make run` builds the program alone in build-run/ (the `run` preset: no tests, and a compiler
+# warning is no error), so a user's newer Qt cannot stop it. Where the developers' tree has
+# built the program already (build/velmarok, after `make test`), it brings that program up to
+# date and starts it instead, so a developer does not build everything twice.
+run: deps
+	@if [ -x build/velmarok ]; then \
+	  cmake --build --preset default --target velmarok -j $(JOBS) && ./build/velmarok $(ARGS); \
+	else \
+	  cmake --preset run && cmake --build --preset run -j $(JOBS) && ./build-run/velmarok $(ARGS); \
+	fi
 
 test: build
 	ctest --preset default -j $(JOBS)
@@ -57,4 +65,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-bench build-package
+	rm -rf build build-asan build-bench build-package build-run

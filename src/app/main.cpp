@@ -9,6 +9,7 @@
 #include "mainwindow/velmar.h"
 #include "store/operation.h"
 #include "store/paths.h"
+#include "ui/locale.h"
 #include "ui/platform.h"
 #include "ui/qtplatform.h"
 #include "ui/qtprinter.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"velmarok"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMAROK_VERSION_STRING));
     QApplication::setDesktopFileName(u"velmarok"_s);
+    ui::useHungarianQtDialogs();  // without Qt's translations installed they stay in English
 
     ui::QtDialogs dialogs;
     ui::QtShell shell;
@@ -72,16 +74,20 @@ int main(int argc, char** argv) {
     }
 
     // The register log hears every change. An operation that a killed program left half done
-    // is finished or undone, and its entry with it, before anything is read.
+    // is finished or undone, and its entry with it, before anything is read; a register that
+    // may only be read is left as it is.
     eventlog::Log log(folder);
     log.setClock([&clock] { return clock.now(); });
     log.setReporter(logwindow::setAsideReporter(dialogs));
     log.open();
     store::Paths paths(folder);
     paths.setObserver(&log);
-    store::recoverOperations(paths);
+    if (!lock.readOnly)
+        store::recoverOperations(paths);
 
     reg::Velmar window(platform, paths);
+    if (lock.readOnly)
+        window.openReadOnly();
     window.start();
     window.show();
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #include "app/programfolder.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -65,16 +67,54 @@ bool displayAvailable(const QString& qpaPlatform, const QString& x11Display,
     return !qpaPlatform.isEmpty() || !x11Display.isEmpty() || !waylandDisplay.isEmpty();
 }
 
+namespace {
+
+// Whether this user may create files in the folder (the system's own check, which also knows
+// read-only mounts), and may list and open them. Root may write wherever the medium allows.
+bool mayWrite(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+bool mayRead(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), R_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+RegisterAccess registerAccess(QLockFile::LockError lock, bool mayWrite, bool mayRead) {
+    switch (lock) {
+        case QLockFile::NoError:
+            return RegisterAccess::Write;
+        case QLockFile::LockFailedError:
+            if (mayWrite)
+                return RegisterAccess::InUse;
+            break;
+        case QLockFile::PermissionError:  // EACCES, EROFS
+            break;
+        case QLockFile::UnknownError:
+            if (mayWrite)
+                return RegisterAccess::Unusable;
+            break;
+    }
+    return mayRead ? RegisterAccess::ReadOnly : RegisterAccess::Unusable;
+}
+
 RegisterLock lockRegister(const QString& folder) {
     auto lock = std::make_unique<QLockFile>(folder + u"/velmarok.lock"_s);
     // A lock left by a copy that crashed is recognised by its process id, never by its age.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        return {std::move(lock), {}};
+    const QLockFile::LockError error = lock->tryLock(0) ? QLockFile::NoError : lock->error();
     const QString shown = QDir::toNativeSeparators(folder);
-    return {nullptr, lock->error() == QLockFile::LockFailedError
-                         ? lockedMessage(shown)
-                         : lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
+    switch (registerAccess(error, mayWrite(folder), mayRead(folder))) {
+        case RegisterAccess::Write:
+            return {std::move(lock), false, {}};
+        case RegisterAccess::ReadOnly:
+            return {nullptr, true, {}};
+        case RegisterAccess::InUse:
+            return {nullptr, false, lockedMessage(shown)};
+        case RegisterAccess::Unusable:
+            break;
+    }
+    return {nullptr, false, lockFailedMessage(shown, u"A zárolófájl nem hozható létre."_s)};
 }
 
 QString noDisplayMessage() {

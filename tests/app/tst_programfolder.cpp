@@ -65,10 +65,26 @@ private slots:
         QVERIFY(!second.ok());
         QVERIFY(second.message.contains(QDir::toNativeSeparators(reg.folder())));
         QVERIFY(second.message.contains(QStringLiteral("másik példánya")));
-        // A folder that cannot be written is reported too.
-        const app::RegisterLock unwritable = app::lockRegister(QStringLiteral("/proc/1"));
-        QVERIFY(!unwritable.ok());
-        QVERIFY(unwritable.message.contains(QStringLiteral("nem használható")));
+    }
+
+    // What a lock file that cannot be taken means: another copy at work, a register that may
+    // only be read (no right to write there, a read-only medium, a lock left on one), or a
+    // folder of no use.
+    void access() {
+        using A = app::RegisterAccess;
+        const struct {
+            QLockFile::LockError lock;
+            bool mayWrite, mayRead;
+            A access;
+        } cases[] = {{QLockFile::NoError, true, true, A::Write},
+                     {QLockFile::LockFailedError, true, true, A::InUse},
+                     {QLockFile::LockFailedError, false, true, A::ReadOnly},
+                     {QLockFile::PermissionError, true, true, A::ReadOnly},  // EACCES, EROFS
+                     {QLockFile::UnknownError, false, true, A::ReadOnly},
+                     {QLockFile::UnknownError, true, true, A::Unusable},
+                     {QLockFile::PermissionError, false, false, A::Unusable}};
+        for (const auto& c : cases)
+            QCOMPARE(app::registerAccess(c.lock, c.mayWrite, c.mayRead), c.access);
     }
 };
 

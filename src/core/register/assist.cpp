@@ -81,8 +81,14 @@ QString subjectCounterText(qsizetype length) {
 QString numberOnly(QString text, const QString& previous) {
     if (text.isEmpty() || store::isNumber(text))
         return text;
-    if (!text.startsWith(previous))
-        return previous;
+    // One character typed anywhere into the number: the number stays as it was.
+    if (text.size() == previous.size() + 1) {
+        qsizetype at = 0;
+        while (at < previous.size() && text[at] == previous[at])
+            ++at;
+        if (QStringView(text).sliced(at + 1) == QStringView(previous).sliced(at))
+            return previous;
+    }
     while (!text.isEmpty() && !store::isNumber(text))
         text.chop(1);
     return text;

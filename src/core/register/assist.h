@@ -30,10 +30,10 @@ QString handlerCell(QByteArrayView records, int index, int column);
 // is room, "STOP" at the limit, nothing for an empty subject.
 QString subjectCounterText(qsizetype length);
 
-// The serial box takes only a number. A text that does not read as one, typed or pasted at the
-// end of the box's last number `previous`, loses characters from its end until it does or is
-// empty ("12x" -> "12", "12ab3" -> "12"). An edit inside the number gives the last number back
-// instead, so a letter typed between digits never costs a digit ("1x2" -> "12", not "1").
+// The serial box takes only a number. Pasted or replaced text that does not read as one loses
+// characters from its end until it does or is empty ("31x9y" pasted over "123" -> "31",
+// "12ab3" -> "12"). One character typed into the box's last number `previous` gives that number
+// back, so a letter typed between or before digits never costs a digit ("1x2" -> "12").
 QString numberOnly(QString text, const QString& previous);
 
 // The client number to propose when the client number field gets the focus: with automatic

@@ -1,6 +1,9 @@
 #include "register/documents.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include "settings/setupfields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +42,26 @@ void applyDocumentChoice(RegisterState& state, const QString& chosen) {
     state.documents.iratNev = u'"' + fileNameOf(chosen) + u'"';
     state.documents.iratUtvonal = u'"' + chosen + u'"';
     state.documents.melleklet.clear();
+}
+
+QString documentProgram(const QString& document, const store::SetupRekord& settings) {
+    static const QStringList wordProcessor = {u"doc"_s,  u"docx"_s, u"docm"_s, u"dot"_s,  u"dotx"_s,
+                                              u"dotm"_s, u"odt"_s,  u"ott"_s,  u"fodt"_s, u"rtf"_s};
+    const QString type = QFileInfo(document).suffix().toLower();
+    QString configured;
+    if (type == u"pdf"_s)
+        configured = settings::shownPath(settings.PDFUtvonal);
+    else if (wordProcessor.contains(type))
+        configured = settings::shownPath(settings.WordUtvonal);
+    else
+        return {};
+    configured = configured.trimmed();
+    if (configured.isEmpty())
+        return {};
+    if (!configured.contains(u'/'))
+        return QStandardPaths::findExecutable(configured);
+    const QFileInfo program(configured);
+    return program.isFile() && program.isExecutable() ? program.absoluteFilePath() : QString();
 }
 
 void applyScannedLetterChoice(RegisterState& state, const QString& chosen) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "register/state.h"
+#include "store/records.h"
 
 // The document linked to a letter (a word-processor file, a PDF or a picture, stored quoted
 // in KiIrat.dat) and the scanned image of an incoming letter (its file name in Melleklet).
@@ -21,5 +22,12 @@ void applyDocumentChoice(RegisterState& state, const QString& chosen);
 // The scanned letter's file name (without folder) from the dialog's answer; a bare pattern
 // empties it and the document name.
 void applyScannedLetterChoice(RegisterState& state, const QString& chosen);
+
+// The program that opens a document: for a ".pdf" the PDF program of the settings, for a
+// word-processor document (".doc", ".docx", ".odt", ".rtf", ...) the Word program, when that
+// path names a program that exists here: an executable file, or a command name found on the
+// PATH ("libreoffice"). Empty otherwise, a path copied from a Windows register for example:
+// the desktop's default program for the document's type opens it then.
+QString documentProgram(const QString& document, const store::SetupRekord& settings);
 
 }  // namespace reg

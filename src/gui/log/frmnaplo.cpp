@@ -232,7 +232,7 @@ std::optional<eventlog::Entry> frmNaplo::currentEntry() const {
 void frmNaplo::showCurrentEntry() {
     fieldList_->clear();
     const std::optional<eventlog::Entry> entry = currentEntry();
-    restoreButton_->setEnabled(entry && eventlog::restorable(*entry));
+    restoreButton_->setEnabled(!readOnly_ && entry && eventlog::restorable(*entry));
     if (!entry)
         return;
     QList<QTreeWidgetItem*> items;
@@ -241,6 +241,11 @@ void frmNaplo::showCurrentEntry() {
     if (!entry->change.text.isEmpty())
         items << new QTreeWidgetItem(QStringList{u"Megjegyzés"_s, QString(), entry->change.text});
     fieldList_->addTopLevelItems(items);
+}
+
+void frmNaplo::setReadOnly() {
+    readOnly_ = true;
+    restoreButton_->setEnabled(false);
 }
 
 void frmNaplo::onRestore() {

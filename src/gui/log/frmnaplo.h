@@ -38,6 +38,8 @@ public:
 
     // Whether a letter was brought back, so the main window reads its lists again.
     bool registerChanged() const { return registerChanged_; }
+    // A register that may only be read: the log is shown, nothing is brought back.
+    void setReadOnly();
 
 private:
     void buildControls();
@@ -56,6 +58,7 @@ private:
     std::unique_ptr<eventlog::LogReader> reader_;
     LogModel* model_ = nullptr;
     bool registerChanged_ = false;
+    bool readOnly_ = false;
 
     QComboBox* yearCombo_ = nullptr;
     QComboBox* kindCombo_ = nullptr;

@@ -152,7 +152,7 @@ QWidget* Velmar::buildEntryArea() {
     }
 
     datePicker_ = named(new QDateTimeEdit, u"DTPicker1"_s);
-    datePicker_->setTimeSpec(Qt::UTC);  // a plain calendar date and time, no daylight saving
+    ui::usePlainDateTimes(datePicker_);
     datePicker_->setDisplayFormat(u"yyyy.MM.dd."_s);
     datePicker_->setCalendarPopup(true);
     datePicker_->setMinimumDate(QDate(1601, 1, 1));
@@ -379,11 +379,13 @@ void Velmar::start() {
 }
 
 void Velmar::load() {
-    // 1-2. The designed width, a height of 11250 twips, centred on the screen.
-    resize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips));
-    ui::centreOnScreen(this);
+    // 1-2. The designed width, a height of 11250 twips, centred on the screen; a smaller
+    // screen takes the largest window of these proportions that fits, but never one too small
+    // for the controls.
+    centralWidget()->setMinimumSize(mainArea_->minimumSizeHint());
+    ui::fitOnScreen(this, QSize(kWindowWidth, ui::twipsToPixels(kWindowHeightTwips)));
     // 3. Today's date, no time of day.
-    datePicker_->setDateTime(QDateTime(platform_.clock.today(), QTime(0, 0), Qt::UTC));
+    datePicker_->setDateTime(ui::plainDateTime(platform_.clock.today()));
     state_.workingYear = pickerYear();
     // 4. The settings.
     state_.settings =
@@ -430,6 +432,8 @@ void Velmar::applyWindowColor(const QColor& color) {
         painted.push_back(captionLabels_[i]);
     for (QWidget* w : painted)
         ui::setBackground(w, color);
+    // The list tabs are drawn light whatever the window colour; their captions stay dark.
+    ui::keepStyleText(listTabs_);
 }
 
 void Velmar::applyLetterListColor(const QColor& color, bool allLists) {
@@ -466,7 +470,7 @@ int Velmar::pickerYear() const {
 void Velmar::setPickerValue(double value) {
     const store::DateParts parts = store::dateFromOle(value);
     if (parts.date.isValid())
-        datePicker_->setDateTime(QDateTime(parts.date, parts.time, Qt::UTC));
+        datePicker_->setDateTime(ui::plainDateTime(parts.date, parts.time));
 }
 
 double Velmar::nowValue() const {

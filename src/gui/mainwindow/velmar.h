@@ -46,6 +46,10 @@ public:
     void start();
     // Runs every time the window becomes active again: refills the group box.
     void activate();
+    // For a register that may only be read (velmar_readonly.cpp), before start(): the lists,
+    // searches, printing and export work; every control and menu item that writes stays
+    // disabled, "Kilépé&s" makes no backup, and the title says "csak olvasható".
+    void openReadOnly();
 
     // Refills the three letter lists from the year's letter file, sorts them and selects
     // their last (or first) rows.
@@ -187,6 +191,7 @@ private:
     ui::Platform& platform_;
     store::Paths paths_;
     RegisterState state_;
+    bool readOnly_ = false;
     bool directionChoiceActive_ = false;
     // The letters the three lists show, each with the file and record it was read from.
     std::shared_ptr<const LetterRows> rows_;

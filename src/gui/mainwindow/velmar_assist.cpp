@@ -145,6 +145,10 @@ void Velmar::checkAndProposeClientNumber() {
 }
 
 void Velmar::setNextClientNumber() {
+    if (readOnly_) {
+        platform_.dialogs.beep();  // the counter cannot be stored
+        return;
+    }
     const std::optional<QString> answer =
         platform_.dialogs.input(this, u"Új következő sorszám megadása !"_s,
                                 u"Kérem adja meg az új következő sorszámot."_s, QString());
@@ -168,11 +172,13 @@ void Velmar::setNextClientNumber() {
 }
 
 void Velmar::changeYearFromSearchDate() {
-    // The first four characters name the year. A text that is no year the picker can show
-    // is reported with the search's own message; a year without folder is reported by the
-    // search itself.
+    // The first four characters name the year. When they are no number they make no date,
+    // and the handling ends without a word. A year the picker cannot show is reported with
+    // the search's own message; a year without folder is reported by the search itself.
     const std::optional<qint64> year = store::wholeNumber(searchDateEdit_->text().left(4));
-    if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
+    if (!year)
+        return;
+    if (*year < kFirstPickerYear || *year > kLastPickerYear) {
         platform_.dialogs.message(this, invalidYearMessage());
         return;
     }

@@ -123,6 +123,10 @@ void Velmar::onExit() {
         this, question(u" Kilépés "_s, u"Biztos hogy Befejezed?\r\n\r\n"_s));
     if (answer != ui::Answer::Yes)
         return;
+    if (readOnly_) {
+        close();  // a register that may only be read gets no backup
+        return;
+    }
     // The backup is silent; an empty year keeps its old backup. Only a copy that could not
     // be written is worth a word before the program ends.
     const int year = pickerYear();

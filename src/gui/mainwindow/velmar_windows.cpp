@@ -49,6 +49,8 @@ void Velmar::connectWindows() {
     logAction->setEnabled(true);
     connect(logAction, &QAction::triggered, this, [this] {
         logwindow::frmNaplo window(platform_, paths_, this);
+        if (readOnly_)
+            window.setReadOnly();
         platform_.dialogs.showModal(window);
         if (window.registerChanged())
             beolvas();

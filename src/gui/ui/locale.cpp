@@ -1,6 +1,24 @@
 #include "ui/locale.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace ui {
+
+bool useHungarianQtDialogs() {
+    const QLocale hungarian(QLocale::Hungarian, QLocale::Hungary);
+    QLocale::setDefault(hungarian);
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(hungarian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator)) {
+        return true;
+    }
+    delete translator;
+    return false;
+}
 
 QColor colorFromStored(qint32 stored) {
     const auto v = static_cast<quint32>(stored);

@@ -1,5 +1,6 @@
 // The rules of keeping the register and of the entry fields' help that need no window.
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <limits>
 
@@ -202,13 +203,37 @@ private slots:
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
     }
 
+    // Which program opens a document: the one the settings name for its type, when that is an
+    // executable file or a command on the PATH; else none, and the desktop's default opens it.
+    void programOfADocument() {
+        const QTemporaryDir dir;
+        const QString viewer = dir.filePath("viewer"), plain = dir.filePath("plain");
+        for (const QString& path : {viewer, plain})
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QFile(viewer).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        auto opens = [](const char* document, const QString& word, const QString& pdf) {
+            store::SetupRekord settings;
+            settings.WordUtvonal = u'"' + word + u'"';
+            settings.PDFUtvonal = u'"' + pdf + u'"';
+            return documentProgram(QString::fromUtf8(document), settings);
+        };
+        QCOMPARE(opens("/d/Levél.PDF", plain, viewer), viewer);
+        QCOMPARE(opens("/d/a.odt", viewer, plain), viewer);
+        QCOMPARE(opens("/d/a.docx", plain, viewer), QString());      // not executable
+        QCOMPARE(opens("/d/a.doc", dir.path(), viewer), QString());  // a folder
+        QCOMPARE(opens("/d/scan.jpg", viewer, viewer), QString());
+        QCOMPARE(opens("/d/a.pdf", {}, "C:\\Program Files\\Adobe\\AcroRd32.exe"), QString());
+        QVERIFY(opens("/d/a.rtf", "sh", {}).endsWith("/sh"));  // found on the PATH
+    }
+
     // The window shows "STOP" at 100 characters and keeps "12" when x follows it.
     void subjectCounterAndSerialBox() {
         QCOMPARE(subjectCounterText(0), QString());
         QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
-        // Typed or pasted at the end, the text loses its end; typed inside, nothing is lost.
+        // Pasted, the text loses its end; one character typed anywhere costs no digit.
         QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
+        QCOMPARE(numberOnly(QStringLiteral("x12"), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
     }
 };

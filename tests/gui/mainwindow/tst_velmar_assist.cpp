@@ -35,7 +35,7 @@ private slots:
         w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("11040000"));
         w.start();
         w.window->show();
-        QApplication::setActiveWindow(w.window.get());
+        w.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     }
     void cleanup() {
@@ -89,6 +89,10 @@ private slots:
         serial->setText("12");
         QTest::keyClick(serial, Qt::Key_X);
         QCOMPARE(serial->text(), "12");
+        serial->setText("123");
+        serial->selectAll();
+        serial->insert("31x9y");  // as a paste does
+        QCOMPARE(serial->text(), "31");
     }
 
     // On focus a number of another client is refused, then the next number is proposed; the
@@ -113,7 +117,8 @@ private slots:
 
     // Enter moves the picker to the first day of the typed year and searches it by the date
     // typed, as "Dátum szerint" does; a year without folder is reported by that search
-    // ("Keresés...", see tst_velmar_lists.cpp) and the list keeps 2024's letter.
+    // ("Keresés...", see tst_velmar_lists.cpp) and the list keeps 2024's letter. Four
+    // characters that are no number end it without a word.
     void enterInSearchDateChangesTheYear() {
         MainWindow other;  // a window of its own: the year changes
         other.files.writeLetters(2024, {letter(QDate(2024, 6, 14), true, 1)});
@@ -125,6 +130,10 @@ private slots:
         QCOMPARE(other.window->state().workingYear, 2035);
         QCOMPARE(column(other.window.get(), "ListView1", 0), QStringList{"2024.06.14."});
         QCOMPARE(other.test.dialogs.messages.value(0).title, "Keresés...");
+        other.setText("txtDatum", "20x5");
+        QTest::keyClick(other.find<QLineEdit>("txtDatum"), Qt::Key_Return);
+        QCOMPARE(other.test.dialogs.messages.size(), 1);
+        QCOMPARE(other.window->state().workingYear, 2035);
     }
 };
 

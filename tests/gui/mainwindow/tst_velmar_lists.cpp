@@ -52,7 +52,33 @@ void startOnTestYear(MainWindow& w) {
          make(QDate(2024, 3, 20), true, 2, "Rákos Bt.", 12, "Számla", "Kiss Anna", ""),
          make(kToday, true, store::kBlankSerial, "Kovács Kft.", 12, "számla", "Anna", "A")});
     w.start();
-    w.find<QDateTimeEdit>("DTPicker1")->setDateTime(QDateTime(kToday, QTime(0, 0), Qt::UTC));
+    w.find<QDateTimeEdit>("DTPicker1")->setDateTime(ui::plainDateTime(kToday));
+}
+
+// The colour most of a control's painted pixels have (its background), and how well the
+// caption reads: the largest lightness change between the control shown with and without it.
+QColor background(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        ++counts[image.pixel(i % image.width(), i / image.width())];
+    return QColor(
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first);
+}
+float captionContrast(QWidget* control, const std::function<void(bool)>& show) {
+    show(false);
+    const QImage bare = control->grab().toImage();
+    show(true);
+    const QImage shown = control->grab().toImage();
+    float contrast = 0;
+    for (int i = 0; i < shown.width() * shown.height(); ++i) {
+        const QPoint at(i % shown.width(), i / shown.width());
+        contrast = std::max(contrast, std::abs(QColor(shown.pixel(at)).lightnessF() -
+                                               QColor(bare.pixel(at)).lightnessF()));
+    }
+    return contrast;
 }
 
 bool enabled(const MainWindow& w, const QString& name) {
@@ -86,6 +112,52 @@ private slots:
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QVERIFY(w.test.dialogs.messages.isEmpty());
+    }
+
+    // A dark window colour, stored or chosen in the settings window, is what the frames,
+    // captions, option buttons and check boxes paint, and their captions can be read on it.
+    void windowColourIsPainted() {
+        const QColor dark(0x1c, 0x2a, 0x4a);
+        for (bool chosen : {false, true}) {
+            MainWindow w;
+            store::SetupRekord setup;
+            setup.AblakSzin = chosen ? 0x00C0DCC0 : 0x004A2A1C;
+            w.files.writeSetup(setup);
+            w.start();
+            if (chosen) {
+                w.test.dialogs.answerColor(dark);
+                w.test.dialogs.onModal(
+                    [](QDialog& d) { control<QPushButton>(&d, "cmdListSzin")->click(); });
+                w.trigger("mnuSetup");
+            }
+            w.window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+            QStringList names = {"Frame1",         "Frame2",    "Label2",    "lbJel",
+                                 "lbHossz",        "Option1_0", "Option1_1", "chkMellekletKerdes",
+                                 "chkRogzitKerdes"};
+            for (int i = 0; i <= 8; ++i)
+                names << QStringLiteral("Label1_%1").arg(i);
+            for (const QString& name : names) {
+                auto* control = w.find<QWidget>(name);
+                const QColor shown = background(control);  // a frame's panel is a shade darker
+                QVERIFY2(std::abs(shown.lightness() - dark.lightness()) <= 4 &&
+                             std::abs(shown.hue() - dark.hue()) <= 4,
+                         qPrintable(name + " " + shown.name()));
+                const char* caption = name.startsWith("Frame") ? "title" : "text";
+                const QString text = control->property(caption).toString();
+                QVERIFY2(text.isEmpty() || captionContrast(control,
+                                                           [&](bool on) {
+                                                               control->setProperty(
+                                                                   caption, on ? text : QString());
+                                                           }) > 0.5,
+                         qPrintable(name + " cannot be read"));
+            }
+            // The list tabs keep their own light shapes and captions that read on them.
+            auto* tabs = w.find<QTabWidget>("SSTab1")->tabBar();
+            QVERIFY(captionContrast(tabs, [&](bool on) {
+                        tabs->setTabTextColor(0, on ? QColor() : QColor(Qt::transparent));
+                    }) > 0.5);
+        }
     }
 
     void groupsCloseTheDirectionsUntilOneIsChosen() {

@@ -6,11 +6,14 @@
 // direction, and selecting the first and last row, are shown on the main window's lists in
 // tst_velmar_lists.cpp.
 
+#include <QAbstractButton>
 #include <QCollator>
+#include <QDialogButtonBox>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include "ui/listmodel.h"
+#include "ui/locale.h"
 #include "ui/qtplatform.h"
 #include "ui/reportview.h"
 
@@ -36,6 +39,18 @@ class LocaleTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Qt's own buttons and dialogs speak Hungarian, although the tests run in the C locale.
+    void standardDialogsSpeakHungarian() {
+        QVERIFY(ui::useHungarianQtDialogs());
+        QDialogButtonBox box(QDialogButtonBox::Open | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes | QDialogButtonBox::No);
+        QStringList captions;
+        for (QAbstractButton* button : box.buttons())
+            captions << button->text();
+        captions.sort();
+        QCOMPARE(captions, QStringList({"&Igen", "&Nem", "Megnyitás", "Mégse"}));
+        QCOMPARE(QLocale().monthName(6), "június");  // the date picker's calendar
+    }
     void fileDialogFilters() {
         QCOMPARE(
             ui::qtNameFilters(QStringLiteral(

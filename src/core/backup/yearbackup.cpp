@@ -1,24 +1,18 @@
 #include "backup/yearbackup.h"
 
-#include <QFileInfo>
-
+#include "store/operation.h"
 #include "store/records.h"
 
+using namespace Qt::StringLiterals;
+
 namespace backup {
-namespace {
-
-// The year's work file for whole-file rewrites of letter records, in the target's folder.
-QString tempBeside(const QString& target) {
-    return QFileInfo(target).absolutePath() + u'/' + store::files::VelmarTemp;
-}
-
-}  // namespace
 
 qint64 letterCount(const QString& path) {
     return store::RecordFile(path, store::LevelRekord::Size).count();
 }
 
-CopyResult copyLetters(const QString& source, const QString& target, const QString& tempPath) {
+CopyResult copyLetters(const store::Paths& paths, const QString& kind, const QString& source,
+                       const QString& target) {
     CopyResult result;
     QByteArray letters;
     {
@@ -33,7 +27,12 @@ CopyResult copyLetters(const QString& source, const QString& target, const QStri
     }
     if (result.records == 0)
         return result;
-    result.write = store::replaceFile(target, letters, tempPath);
+    // Through xxx.dat, the year folder's work file for letter records.
+    store::Operation operation(paths, kind);
+    operation.replace(target, std::move(letters), store::files::VelmarTemp.toString());
+    const store::OperationResult written = operation.commit();
+    if (!written.ok)
+        result.write = {store::FileError::Failed, written.text()};
     return result;
 }
 
@@ -46,13 +45,11 @@ QString backupFile(const store::Paths& paths, int year) {
 }
 
 CopyResult backupYear(const store::Paths& paths, int year) {
-    const QString target = backupFile(paths, year);
-    return copyLetters(letterFile(paths, year), target, tempBeside(target));
+    return copyLetters(paths, u"backup"_s, letterFile(paths, year), backupFile(paths, year));
 }
 
 CopyResult restoreYear(const store::Paths& paths, int year) {
-    const QString target = letterFile(paths, year);
-    return copyLetters(backupFile(paths, year), target, tempBeside(target));
+    return copyLetters(paths, u"restore"_s, backupFile(paths, year), letterFile(paths, year));
 }
 
 }  // namespace backup

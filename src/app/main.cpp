@@ -5,6 +5,7 @@
 
 #include "app/programfolder.h"
 #include "mainwindow/velmar.h"
+#include "store/operation.h"
 #include "store/paths.h"
 #include "ui/platform.h"
 #include "ui/qtplatform.h"
@@ -68,7 +69,19 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    reg::Velmar window(platform, store::Paths(folder));
+    // An operation that a killed copy left half done is finished or undone before anything
+    // is read; the register is not worked on while that is impossible.
+    const store::Paths paths(folder);
+    const store::RecoveryResult recovered = store::recoverOperations(paths);
+    if (!recovered.errorText.isEmpty()) {
+        const QString text = app::recoveryFailedMessage(recovered.errorText);
+        writeLine(stderr, text + u'\n');
+        dialogs.message(nullptr,
+                        {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+        return 1;
+    }
+
+    reg::Velmar window(platform, paths);
     window.start();
     window.show();
     return QApplication::exec();

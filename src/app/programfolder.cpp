@@ -93,4 +93,10 @@ QString lockFailedMessage(const QString& folder, const QString& reason) {
     return u"A nyilvántartás mappája nem használható:\r\n%1\r\n\r\n%2"_s.arg(folder, reason);
 }
 
+QString recoveryFailedMessage(const QString& reason) {
+    return u"A nyilvántartás legutóbbi, félbeszakadt műveletét nem sikerült sem befejezni, sem "
+           "visszavonni:\r\n%1\r\n\r\nA program most kilép, a fájlokhoz nem nyúl. A "
+           "következő indításkor újra megpróbálja."_s.arg(reason);
+}
+
 }  // namespace app

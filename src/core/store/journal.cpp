@@ -144,7 +144,10 @@ std::optional<Journal> decodeJournal(QByteArrayView bytes) {
             entry.offset = reader.number<qint64>();
             entry.oldLength = reader.number<qint64>();
             entry.oldBytes = reader.bytes();
-            if (entry.offset < 0 || entry.oldLength < 0 ||
+            // No record file of a register comes near 4 GiB.
+            constexpr qint64 kLargest = qint64(1) << 32;
+            if (entry.offset < 0 || entry.oldLength < 0 || entry.offset > kLargest ||
+                entry.oldLength > kLargest ||
                 (!entry.oldBytes.isEmpty() &&
                  entry.offset > entry.oldLength - entry.oldBytes.size()))
                 return std::nullopt;

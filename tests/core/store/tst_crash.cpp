@@ -10,7 +10,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QDirIterator>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -30,37 +29,7 @@ namespace {
 
 constexpr int kYear = 2024;
 
-// Every file under the register folder: its mode and its bytes.
-using Tree = QMap<QString, QByteArray>;
-
-Tree snapshot(const QString& folder) {
-    Tree tree;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        struct stat st;
-        ::stat(QFile::encodeName(path).constData(), &st);
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        tree[path.mid(folder.size())] =
-            QByteArray::number(st.st_mode & 07777, 8) + ' ' + file.readAll();
-    }
-    return tree;
-}
-
-void restore(const QString& folder, const Tree& tree) {
-    QDir(folder).removeRecursively();
-    for (auto it = tree.cbegin(); it != tree.cend(); ++it) {
-        const QString path = folder + it.key();
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        const qsizetype space = it.value().indexOf(' ');
-        file.write(it.value().mid(space + 1));
-        ::chmod(QFile::encodeName(path).constData(), it.value().left(space).toUInt(nullptr, 8));
-    }
-}
+using Tree = TempRegister::Tree;
 
 // Keeps what it hears in a file outside the register, so a killed child's calls count too.
 class LogObserver : public store::OperationObserver {
@@ -170,17 +139,14 @@ void layDown(const TempRegister& reg, const Scenario& scenario) {
     options.clients = 5;
     QVERIFY(testing::writeDemoRegister(reg.folder(), options));
     reg.write(reg.yearFile(kYear, u"Mentés.dat"), reg.readYear(kYear, u"Velmar.dat").left(3 * 258));
-    for (const char16_t* name : {u"Velmar.dat", u"Csoportok.dat"}) {
-        const QString path = name[0] == u'V' ? reg.yearFile(kYear, QStringView(name))
-                                             : reg.programFile(QStringView(name));
-        QFile file(path);
-        file.open(QIODevice::Append);
-        file.write("partial");
-    }
+    for (const QString& path :
+         {reg.yearFile(kYear, u"Velmar.dat"), reg.programFile(u"Csoportok.dat")})
+        reg.write(path, reg.read(path) + "partial");
     scenario.setUp(reg);
-    QDirIterator it(reg.folder(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        ::chmod(QFile::encodeName(it.next()).constData(), 0660);
+    Tree tree = reg.tree();
+    for (QByteArray& file : tree)
+        file.replace(0, file.indexOf(' '), "6660");
+    reg.restore(tree);
 }
 
 }  // namespace
@@ -220,15 +186,15 @@ private slots:
 
         // The operation once, whole: the register before and after, and its calls.
         layDown(reg, scenario);
-        const Tree before = snapshot(reg.folder());
+        const Tree before = reg.tree();
         store::fs::reset({}, false);
         QVERIFY(scenario.run(paths));
         const qint64 calls = store::fs::calls();
-        const Tree after = snapshot(reg.folder());
+        const Tree after = reg.tree();
         QVERIFY(before != after);
         for (auto it = after.cbegin(); it != after.cend(); ++it) {
             // Kept files keep 0660; new ones follow the umask.
-            QVERIFY2(it.value().startsWith(before.contains(it.key()) ? "660 " : "644 "),
+            QVERIFY2(it.value().startsWith(before.contains(it.key()) ? "6660 " : "6644 "),
                      qPrintable(it.key()));
         }
         ++figures_.operations;
@@ -236,7 +202,7 @@ private slots:
         // The register is the one before or the one after, and the observer agrees.
         enum Expect { Before = 1, After = 2, Either = 3 };
         auto check = [&](const char* what, qint64 n, Expect expect) {
-            const Tree now = snapshot(reg.folder());
+            const Tree now = reg.tree();
             const qsizetype present = log.present().size();
             const bool asBefore = now == before && present == 0;
             const bool asAfter = now == after && present == 1;
@@ -263,21 +229,21 @@ private slots:
         };
 
         for (qint64 n = 1; n <= calls; ++n) {
-            restore(reg.folder(), before);
+            reg.restore(before);
             QFile::remove(logPath);
             const int status =
                 inChild({store::fs::Fault::Action::Exit, n}, [&] { (void)scenario.run(paths); });
             QCOMPARE(status, store::fs::kExitedByFault);
             ++figures_.killPoints;
             // The recovery itself killed at each of its calls, then run to its end.
-            const Tree killed = snapshot(reg.folder());
+            const Tree killed = reg.tree();
             const QByteArray heard = reg.read(logPath);
             store::fs::reset({}, false);
             (void)store::recoverOperations(paths);
             const bool everyOne = qEnvironmentVariableIsSet("VELMAROK_CRASH_FULL");
             const qint64 recoveryCalls = everyOne || n % 3 == 0 ? store::fs::calls() : 0;
             for (qint64 m = 1; m <= recoveryCalls; ++m) {
-                restore(reg.folder(), killed);
+                reg.restore(killed);
                 reg.write(logPath, heard);
                 QCOMPARE(inChild({store::fs::Fault::Action::Exit, m},
                                  [&] { (void)store::recoverOperations(paths); }),
@@ -286,7 +252,7 @@ private slots:
                 check("recovery killed", m, Either);
                 ++figures_.recoveryKills;
             }
-            restore(reg.folder(), killed);
+            reg.restore(killed);
             reg.write(logPath, heard);
             recover();
             check("killed", n, Either);
@@ -295,7 +261,7 @@ private slots:
         }
 
         for (qint64 n = 1; n <= calls; ++n) {
-            restore(reg.folder(), before);
+            reg.restore(before);
             QFile::remove(logPath);
             store::fs::reset({store::fs::Fault::Action::Fail, n, n % 2 ? ENOSPC : EIO}, false);
             // Reported failed: undone at once. Reported done after the point of no return:

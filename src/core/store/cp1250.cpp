@@ -1,5 +1,6 @@
 #include "store/cp1250.h"
 
+#include <QSet>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -118,10 +119,13 @@ QByteArray encodeCp1250(QStringView text) {
 
 QStringList unencodableCp1250(QStringView text) {
     QStringList missing;
+    QSet<QString> seen;
     const QString stored = prepared(text);
     forEachChar(stored, stored.size(), [&](QStringView c, int byte) {
-        if (byte < 0 && !missing.contains(c))
+        if (byte < 0 && !seen.contains(c.toString())) {
+            seen.insert(c.toString());
             missing << c.toString();
+        }
     });
     return missing;
 }

@@ -2,6 +2,7 @@
 // Windows-1250 text. Besides running without fault, what is read and written back keeps its
 // bytes, and the view reads what the record reads.
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -68,11 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_REQUIRE(store::dateFromOle(store::oleFromDate(parts.date)).date == parts.date);
 
     // Every byte decodes to one character and back; as UTF-16, any text encodes.
-    const QString text = store::decodeCp1250(bytes);
-    FUZZ_REQUIRE(text.size() == bytes.size() && store::encodeCp1250(text) == bytes);
+    // Texts longer than any field tell no more.
+    const QByteArrayView field = bytes.first(std::min<qsizetype>(bytes.size(), 600));
+    const QString text = store::decodeCp1250(field);
+    FUZZ_REQUIRE(text.size() == field.size() && store::encodeCp1250(text) == field);
     FUZZ_REQUIRE(store::unencodableCp1250(text).isEmpty());
-    QString utf16(qsizetype(size / 2), Qt::Uninitialized);
-    std::memcpy(utf16.data(), data, size / 2 * 2);
+    QString utf16(field.size() / 2, Qt::Uninitialized);
+    std::memcpy(utf16.data(), field.data(), size_t(utf16.size()) * 2);
     const QByteArray encoded = store::encodeCp1250(utf16, 40);
     FUZZ_REQUIRE(encoded.size() == 40);
     FUZZ_REQUIRE(store::unencodableCp1250(utf16).isEmpty() ||

@@ -14,22 +14,14 @@ qint64 letterCount(const QString& path) {
 CopyResult copyLetters(const store::Paths& paths, const QString& kind, const QString& source,
                        const QString& target) {
     CopyResult result;
-    QByteArray letters;
-    {
-        const store::RecordFile file(source, store::LevelRekord::Size);
-        result.records = file.count();
-        letters = file.readAllBytes();
-        if (letters.size() != result.records * store::LevelRekord::Size) {
-            // A read that broke off would make a short copy: write nothing instead.
-            result.write = {store::FileError::Failed, file.errorText()};
-            return result;
-        }
-    }
+    result.records = letterCount(source);
     if (result.records == 0)
         return result;
-    // Through xxx.dat, the year folder's work file for letter records.
+    // Through xxx.dat, the year folder's work file for letter records. A source that turns
+    // out shorter fails the copy: never a short backup.
     store::Operation operation(paths, kind);
-    operation.replace(target, std::move(letters), store::files::VelmarTemp.toString());
+    operation.replaceByCopy(target, {{source, 0, result.records * store::LevelRekord::Size}},
+                            store::files::VelmarTemp.toString());
     const store::OperationResult written = operation.commit();
     if (!written.ok)
         result.write = {store::FileError::Failed, written.text()};

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 
 namespace store::fs {
@@ -84,6 +85,34 @@ ssize_t copyRange(int from, loff_t* fromOffset, int to, loff_t* toOffset, size_t
     return ::copy_file_range(from, fromOffset, to, toOffset, size, 0);
 }
 
+bool copyAll(int from, off_t fromOffset, int to, off_t toOffset, qint64 length) {
+    loff_t in = fromOffset;
+    loff_t out = toOffset;
+    while (length > 0) {
+        const ssize_t copied = copyRange(from, &in, to, &out, size_t(length));
+        if (copied <= 0)
+            break;
+        length -= copied;
+    }
+    // Where the kernel cannot copy between the two files, through a buffer.
+    QByteArray chunk;
+    while (length > 0) {
+        chunk.resize(std::min<qint64>(length, 1 << 20));
+        const ssize_t read = ::pread(from, chunk.data(), size_t(chunk.size()), in);
+        if (read <= 0) {
+            if (read == 0)
+                errno = EIO;
+            return false;
+        }
+        if (!writeAll(to, QByteArrayView(chunk).first(read), out))
+            return false;
+        in += read;
+        out += read;
+        length -= read;
+    }
+    return true;
+}
+
 int truncate(int fd, off_t length) {
     if (step() == Step::Fail)
         return -1;
@@ -93,7 +122,7 @@ int truncate(int fd, off_t length) {
 int sync(int fd) {
     if (step() == Step::Fail)
         return -1;
-    return counter.syncs ? ::fsync(fd) : 0;
+    return counter.syncs ? ::fdatasync(fd) : 0;
 }
 
 int syncFolder(const QString& folder) {

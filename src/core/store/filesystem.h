@@ -24,7 +24,12 @@ bool writeAll(int fd, QByteArrayView bytes, off_t offset);
 // Copies up to `size` bytes from one file to another inside the kernel, advancing both
 // offsets; counted as a write.
 ssize_t copyRange(int from, loff_t* fromOffset, int to, loff_t* toOffset, size_t size);
+// Copies `length` bytes from `fromOffset` of one file to `toOffset` of another, inside the
+// kernel where it can (a year's files never pass through the program's memory), else
+// through a buffer. False with errno set when a call failed or the source was shorter.
+bool copyAll(int from, off_t fromOffset, int to, off_t toOffset, qint64 length);
 int truncate(int fd, off_t length);
+// Flushes a file's data (and its length) to the disk.
 int sync(int fd);
 // Makes the names in `folder` durable: the renames, links and unlinks done in it.
 int syncFolder(const QString& folder);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSet>
 #include <QUuid>
 #include <algorithm>
@@ -19,9 +20,11 @@ namespace store {
 
 struct Operation::Write {
     QString path;
-    QByteArray bytes;
+    QByteArray bytes;  // a write's bytes, or a replaced file's content unless it is copied
     QString workName;
     qint64 offset = -1;  // -1: the whole content
+    std::vector<CopyRange> copies;
+    std::vector<std::pair<qint64, QByteArray>> patches;  // writes into copied content
 };
 
 namespace {
@@ -73,10 +76,29 @@ std::optional<QByteArray> readRange(const QString& path, qint64 offset, qint64 l
     return bytes;
 }
 
-// Writes `bytes` as the whole file at `path`, synced; with the mode, owner and group of
-// `like` when given (the file it is to replace), else as the folder and the umask give them.
-bool writeWholeFile(const QString& path, QByteArrayView bytes, const struct stat* like,
-                    Failure& failure) {
+// Copies the ranges one after another into `fd`.
+bool copyInto(int fd, const std::vector<Operation::CopyRange>& ranges) {
+    off_t at = 0;
+    for (const Operation::CopyRange& range : ranges) {
+        const int source =
+            ::open(QFile::encodeName(range.source).constData(), O_RDONLY | O_CLOEXEC);
+        if (source < 0)
+            return false;
+        const bool ok = fs::copyAll(source, range.offset, fd, at, range.length);
+        const int error = errno;
+        ::close(source);
+        errno = error;
+        if (!ok)
+            return false;
+        at += range.length;
+    }
+    return true;
+}
+
+// Writes the whole file at `path` by `fill`, synced; with the mode, owner and group of `like`
+// when given (the file it is to replace), else as the folder and the umask give them.
+template <typename Fill>
+bool writeWholeFile(const QString& path, const struct stat* like, Failure& failure, Fill fill) {
     const int fd = fs::openForWriting(path, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0)
         return failure.set(path);
@@ -88,7 +110,7 @@ bool writeWholeFile(const QString& path, QByteArrayView bytes, const struct stat
             (void)::fchown(fd, uid_t(-1), like->st_gid);
         ok = ::fchmod(fd, like->st_mode & 07777) == 0;
     }
-    ok = ok && fs::writeAll(fd, bytes, 0) && fs::sync(fd) == 0;
+    ok = ok && fill(fd) && fs::sync(fd) == 0;
     if (!ok)
         failure.set(path);
     fs::close(fd);
@@ -113,13 +135,15 @@ public:
         return syncFolders();
     }
 
-    // Removes the old files that a finished operation kept.
-    bool finish() {
+    // Removes the old files that a finished operation kept; `durably` syncs their folders.
+    bool finish(bool durably = true) {
         for (const JournalEntry& entry : journal_.entries) {
             if (entry.kind == JournalEntry::Kind::Replace && entry.existed &&
                 !removeIfThere(path(entry.previous)))
                 return false;
         }
+        if (!durably)
+            touched_.clear();
         return syncFolders();
     }
 
@@ -132,9 +156,9 @@ public:
             else
                 observer->undone(journal_.record.id);
         }
+        // A journal that comes back after a power cut is undone or finished once more.
         if (fs::unlink(journalPath()) != 0 && errno != ENOENT)
             return failure.set(journalPath());
-        (void)fs::syncFolder(paths_.programFolder());
         return true;
     }
 
@@ -217,20 +241,32 @@ Operation::~Operation() = default;
 
 void Operation::replace(const QString& path, QByteArray content, const QString& workName) {
     std::erase_if(writes_, [&](const auto& write) { return write->path == path; });
-    writes_.push_back(std::make_unique<Write>(Write{path, std::move(content), workName, -1}));
+    writes_.push_back(
+        std::make_unique<Write>(Write{path, std::move(content), workName, -1, {}, {}}));
+}
+
+void Operation::replaceByCopy(const QString& path, std::vector<CopyRange> ranges,
+                              const QString& workName) {
+    std::erase_if(writes_, [&](const auto& write) { return write->path == path; });
+    writes_.push_back(
+        std::make_unique<Write>(Write{path, {}, workName, -1, std::move(ranges), {}}));
 }
 
 void Operation::writeAt(const QString& path, qint64 offset, QByteArray bytes) {
     for (const auto& write : writes_) {
-        if (write->path == path && write->offset < 0) {
-            // Beyond the end, the gap reads as zero bytes, as it would in the file.
-            if (write->bytes.size() < offset + bytes.size())
-                write->bytes.resize(offset + bytes.size(), '\0');
-            std::copy(bytes.cbegin(), bytes.cend(), write->bytes.begin() + offset);
+        if (write->path != path || write->offset >= 0)
+            continue;
+        if (!write->copies.empty()) {
+            write->patches.emplace_back(offset, std::move(bytes));
             return;
         }
+        // Beyond the end, the gap reads as zero bytes, as it would in the file.
+        if (write->bytes.size() < offset + bytes.size())
+            write->bytes.resize(offset + bytes.size(), '\0');
+        std::copy(bytes.cbegin(), bytes.cend(), write->bytes.begin() + offset);
+        return;
     }
-    writes_.push_back(std::make_unique<Write>(Write{path, std::move(bytes), {}, offset}));
+    writes_.push_back(std::make_unique<Write>(Write{path, std::move(bytes), {}, offset, {}, {}}));
 }
 
 OperationResult Operation::commit() {
@@ -298,7 +334,9 @@ OperationResult Operation::commit() {
     const QString journalTemp = steps.path(kJournalTempName.toString());
     // The journal comes whole or not at all: written aside, then renamed into place.
     Failure& failure = steps.failure;
-    if (!writeWholeFile(journalTemp, encodeJournal(journal), nullptr, failure) ||
+    const QByteArray journalBytes = encodeJournal(journal);
+    if (!writeWholeFile(journalTemp, nullptr, failure,
+                        [&](int fd) { return fs::writeAll(fd, journalBytes, 0); }) ||
         fs::rename(journalTemp, journalFile) != 0 || fs::syncFolder(folder) != 0) {
         failure.set(journalFile);
         (void)fs::unlink(journalTemp);
@@ -325,10 +363,18 @@ OperationResult Operation::commit() {
     };
 
     for (size_t i = 0; i < writes_.size(); ++i) {
+        const Write& write = *writes_[i];
+        auto fill = [&](int fd) {
+            if (write.copies.empty())
+                return fs::writeAll(fd, write.bytes, 0);
+            return copyInto(fd, write.copies) &&
+                   std::all_of(write.patches.begin(), write.patches.end(), [&](const auto& patch) {
+                       return fs::writeAll(fd, patch.second, patch.first);
+                   });
+        };
         const JournalEntry& entry = journal.entries[i];
         if (entry.kind == JournalEntry::Kind::Replace &&
-            !writeWholeFile(steps.path(entry.work), writes_[i]->bytes, old[i] ? &*old[i] : nullptr,
-                            failure))
+            !writeWholeFile(steps.path(entry.work), old[i] ? &*old[i] : nullptr, failure, fill))
             return undo();
     }
     if (OperationObserver* observer = paths_.observer();
@@ -344,6 +390,14 @@ OperationResult Operation::commit() {
     };
     QSet<QString> folders;
 
+    // The files written in place, each opened once.
+    struct Written {
+        QMap<QString, int> fds;
+        ~Written() {
+            for (const int fd : std::as_const(fds))
+                fs::close(fd);
+        }
+    } written;
     bool keptOld = false;
     for (size_t i = 0; i < writes_.size(); ++i) {
         const JournalEntry& entry = journal.entries[i];
@@ -363,16 +417,22 @@ OperationResult Operation::commit() {
         } else {
             if (!entry.existed)
                 folders.insert(folderOf(target));
-            const int fd = fs::openForWriting(target, O_WRONLY | O_CREAT);
-            if (fd < 0)
+            auto file = written.fds.find(target);
+            if (file == written.fds.end()) {
+                const int fd = fs::openForWriting(target, O_WRONLY | O_CREAT);
+                if (fd < 0)
+                    return fail(target);
+                file = written.fds.insert(target, fd);
+            }
+            if (!fs::writeAll(file.value(), writes_[i]->bytes, entry.offset))
                 return fail(target);
-            const bool ok = fs::writeAll(fd, writes_[i]->bytes, entry.offset) && fs::sync(fd) == 0;
-            if (!ok)
-                failure.set(target);
-            fs::close(fd);
-            if (!ok)
-                return undo();
         }
+    }
+    // Synced after all the writes: the file system commits the new lengths of all the files
+    // at the first sync, and each file is synced once however often it was written.
+    for (auto file = written.fds.cbegin(); file != written.fds.cend(); ++file) {
+        if (fs::sync(file.value()) != 0)
+            return fail(file.key());
     }
     for (const QString& changed : std::as_const(folders)) {
         if (fs::syncFolder(changed) != 0)
@@ -398,32 +458,33 @@ OperationResult Operation::commit() {
         }
         if (fd >= 0)
             fs::close(fd);
-        // Left behind on a failure, the old files and the journal are removed at the next
-        // start; the operation itself is done.
+        // Left behind on a failure or a power cut, the old files and the committed journal are
+        // removed at the next start; the operation itself is done.
         failure = {};
         committed_ = true;
-        if (steps.finish())
+        if (steps.finish(false))
             (void)fs::unlink(journalFile);
-        (void)fs::syncFolder(folder);
         return {};
     }
-    // Without old files kept, removing the journal is the point of no return.
+    // Without old files kept, removing the journal is the point of no return. Left unsynced:
+    // a power cut right after it may bring the journal back and undo the operation, whole.
     if (fs::unlink(journalFile) != 0)
         return fail(journalFile);
-    (void)fs::syncFolder(folder);
     committed_ = true;
     return {};
 }
 
 ReplaceResult removeRecord(const Paths& paths, const QString& kind, const QString& path,
                            int recordLength, qint64 n, const QString& workName) {
-    const std::optional<QByteArray> records = readWholeRecords(path, recordLength);
-    if (!records)
-        return {FileError::Failed, path + u": "_s + fs::errorText(EIO)};
-    if (n < 1 || n > records->size() / recordLength)
+    const qint64 count = QFileInfo(path).size() / recordLength;
+    if (n < 1 || n > count)
         return {};
+    // The records before n and after it; a trailing partial record is left out.
     Operation operation(paths, kind);
-    operation.replace(path, withoutRecord(*records, recordLength, n), workName);
+    operation.replaceByCopy(
+        path,
+        {{path, 0, (n - 1) * recordLength}, {path, n * recordLength, (count - n) * recordLength}},
+        workName);
     const OperationResult result = operation.commit();
     return result.ok ? ReplaceResult{} : ReplaceResult{FileError::Failed, result.text()};
 }

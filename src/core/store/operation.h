@@ -72,6 +72,16 @@ public:
     // `workName` names the work file beside it (xxx.dat for the letters); empty: a name of the
     // operation's own. A later replace() of the same file takes the place of earlier writes.
     void replace(const QString& path, QByteArray content, const QString& workName = {});
+    // The same, the content copied from files as they are before the operation (the file
+    // itself among them): each range in turn. The kernel copies where it can, so a year's
+    // letter file never passes through the program's memory.
+    struct CopyRange {
+        QString source;
+        qint64 offset = 0;
+        qint64 length = 0;
+    };
+    void replaceByCopy(const QString& path, std::vector<CopyRange> ranges,
+                       const QString& workName = {});
     // `bytes` written over the file from `offset`: a record in place, or records at the end
     // (a missing file is created). Undone, the file gets back its previous length and the
     // bytes it had there. On a file replaced in the same operation, it changes the content.
@@ -81,7 +91,7 @@ public:
     // failed and why.
     OperationResult commit();
 
-    struct Write;  // one replace() or writeAt()
+    struct Write;  // one replace(), replaceByCopy() or writeAt()
 
 private:
     Paths paths_;

@@ -100,31 +100,6 @@ ReplaceResult commitTemp(int fd, bool written, const QString& target, const QStr
     return result;
 }
 
-// Copies `length` bytes from `offset` of `source` to `target` at `at`, inside the kernel
-// where it can: a year's files are copied without passing through the program's memory.
-bool copyRange(int source, qint64 offset, qint64 length, int target, qint64 at) {
-    loff_t in = offset;
-    loff_t out = at;
-    while (length > 0) {
-        const ssize_t copied = fs::copyRange(source, &in, target, &out, size_t(length));
-        if (copied <= 0)
-            break;
-        length -= copied;
-    }
-    // Where the kernel cannot copy between the two files, through a buffer.
-    QByteArray chunk;
-    while (length > 0) {
-        chunk.resize(std::min<qint64>(length, 1 << 20));
-        const ssize_t read = ::pread(source, chunk.data(), size_t(chunk.size()), in);
-        if (read <= 0 || !fs::writeAll(target, QByteArrayView(chunk).first(read), out))
-            return false;
-        in += read;
-        out += read;
-        length -= read;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<QByteArray> readWholeRecords(const QString& path, int recordLength) {
@@ -173,8 +148,8 @@ ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
     // The records before n and after it; a trailing partial record is left out.
     const qint64 before = (n - 1) * recordLength;
     const bool copied =
-        copyRange(source.handle(), 0, before, temp, 0) &&
-        copyRange(source.handle(), n * recordLength, (count - n) * recordLength, temp, before);
+        fs::copyAll(source.handle(), 0, temp, 0, before) &&
+        fs::copyAll(source.handle(), n * recordLength, temp, before, (count - n) * recordLength);
     return commitTemp(temp, copied, path, tempPath);
 }
 

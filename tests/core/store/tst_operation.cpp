@@ -49,7 +49,7 @@ class OperationTest : public QObject {
 private slots:
     // A write into a file replaced by the same operation changes the new content (a gap
     // reads as zero bytes); an append lands over a trailing partial record; a write creates
-    // a missing file.
+    // a missing file; a copy takes the files as they were.
     void writesLandAsCollected() {
         TempRegister reg;
         const store::Paths paths = reg.paths();
@@ -61,12 +61,19 @@ private slots:
         operation.writeAt(paths.programFile(u"Csoportok.dat"), 6, "Z");
         operation.writeAt(paths.programFile(u"Ugyfelek.dat"), 8, "CCCC");
         operation.writeAt(paths.programFile(u"UszNum.dat"), 2, "\x01");
+        // Copied from the files as they were before the operation, then written into.
+        operation.replaceByCopy(paths.programFile(u"Ugyintezo.dat"),
+                                {{paths.programFile(u"Csoportok.dat"), 2, 3},
+                                 {paths.programFile(u"Ugyfelek.dat"), 0, 2}});
+        operation.writeAt(paths.programFile(u"Ugyintezo.dat"), 4, "!");
         QVERIFY(operation.commit().ok);
+        QCOMPARE(reg.readProgram(u"Ugyintezo.dat"), QByteArray("234A!"));
         QCOMPARE(reg.readProgram(u"Csoportok.dat"), fromHex("61 62 58 59 00 00 5A"));
         QCOMPARE(reg.readProgram(u"Ugyfelek.dat"), QByteArray("AAAABBBBCCCC"));
         QCOMPARE(reg.readProgram(u"UszNum.dat"), fromHex("00 00 01"));
         QCOMPARE(QDir(reg.folder()).entryList(QDir::Files),
-                 (QStringList{u"Csoportok.dat"_s, u"Ugyfelek.dat"_s, u"UszNum.dat"_s}));
+                 (QStringList{u"Csoportok.dat"_s, u"Ugyfelek.dat"_s, u"Ugyintezo.dat"_s,
+                              u"UszNum.dat"_s}));
     }
 
     // A journal that is not whole or names a file outside the register is refused: nothing is

@@ -95,8 +95,10 @@ QString lockFailedMessage(const QString& folder, const QString& reason) {
 
 QString recoveryFailedMessage(const QString& reason) {
     return u"A nyilvántartás legutóbbi, félbeszakadt műveletét nem sikerült sem befejezni, sem "
-           "visszavonni:\r\n%1\r\n\r\nA program most kilép, a fájlokhoz nem nyúl. A "
-           "következő indításkor újra megpróbálja."_s.arg(reason);
+           "visszavonni:\r\n%1\r\n\r\nA program most kilép, és a nyilvántartás fájljaihoz "
+           "nem nyúl. Ha az ok elhárult (például ismét van hely a lemezen), a következő "
+           "indításkor újra megpróbálja; a sérült velmarok.journal fájlt szakembernek kell "
+           "megvizsgálnia."_s.arg(reason);
 }
 
 }  // namespace app

@@ -513,7 +513,7 @@ RecoveryResult recoverOperations(const Paths& paths) {
     const std::optional<Journal> journal = decodeJournal(file.readAll());
     file.close();
     if (!journal) {
-        result.errorText = path + u": "_s + u"A napló sérült."_s;
+        result.errorText = path + u": "_s + u"A félbeszakadt művelet leírása sérült."_s;
         return result;
     }
     Journaled steps(paths, *journal);

@@ -7,7 +7,7 @@ PACKAGES := $(shell grep -v '^\s*\#' packaging/debian-packages.txt | grep -v '^\
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test test-asan bench package test-package screenshots format clean
+.PHONY: deps configure build run test test-asan crashtest fuzz bench package test-package screenshots format clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -43,6 +43,29 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# Every operation ended at each of its file-system calls, the recovery ended at each of its
+# own after every one, on a year of CRASH_LETTERS letters.
+CRASH_LETTERS ?= 2000
+crashtest: build
+	VELMAROK_CRASH_FULL=1 VELMAROK_CRASH_LETTERS=$(CRASH_LETTERS) QT_QPA_PLATFORM=offscreen \
+	  ./build/tests/tst_crash
+
+# The fuzz targets under the address and undefined-behaviour sanitizers (libFuzzer, clang),
+# each from its seeds and the corpus it keeps in build-fuzz/corpus: the record readers and the
+# journal for FUZZ_RUNS inputs each, start-up, which lays down a whole register on the disk
+# for every input, for FUZZ_STARTUP_RUNS.
+FUZZ_RUNS ?= 1000000
+FUZZ_STARTUP_RUNS ?= 200000
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_records fuzz_journal fuzz_startup
+	@for run in records:$(FUZZ_RUNS) journal:$(FUZZ_RUNS) startup:$(FUZZ_STARTUP_RUNS); do \
+	  t=$${run%%:*}; log=build-fuzz/fuzz_$$t.log; \
+	  VELMAROK_FUZZ_CORPUS=build-fuzz/corpus/$$t build-fuzz/fuzz/fuzz_$$t -runs=$${run#*:} \
+	    -max_len=4096 build-fuzz/corpus/$$t > $$log 2>&1 || { tail -40 $$log; exit 1; }; \
+	  echo "fuzz_$$t: $$(grep '^Done' $$log)"; \
+	done
+
 bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
@@ -65,4 +88,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-bench build-package build-run
+	rm -rf build build-asan build-bench build-package build-run build-fuzz

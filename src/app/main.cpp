@@ -73,17 +73,25 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The register log hears every change. An operation that a killed program left half done
-    // is finished or undone, and its entry with it, before anything is read; a register that
-    // may only be read is left as it is.
+    // The register log hears every change. An operation that a killed copy left half done is
+    // finished or undone, and its entry with it, before anything is read; the register is not
+    // worked on while that is impossible. A register that may only be read is left as it is.
     eventlog::Log log(folder);
     log.setClock([&clock] { return clock.now(); });
     log.setReporter(logwindow::setAsideReporter(dialogs));
     log.open();
     store::Paths paths(folder);
     paths.setObserver(&log);
-    if (!lock.readOnly)
-        store::recoverOperations(paths);
+    if (!lock.readOnly) {
+        const store::RecoveryResult recovered = store::recoverOperations(paths);
+        if (!recovered.errorText.isEmpty()) {
+            const QString text = app::recoveryFailedMessage(recovered.errorText);
+            writeLine(stderr, text + u'\n');
+            dialogs.message(
+                nullptr, {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+            return 1;
+        }
+    }
 
     reg::Velmar window(platform, paths);
     if (lock.readOnly)

@@ -133,4 +133,12 @@ QString lockFailedMessage(const QString& folder, const QString& reason) {
     return u"A nyilvántartás mappája nem használható:\r\n%1\r\n\r\n%2"_s.arg(folder, reason);
 }
 
+QString recoveryFailedMessage(const QString& reason) {
+    return u"A nyilvántartás legutóbbi, félbeszakadt műveletét nem sikerült sem befejezni, sem "
+           "visszavonni:\r\n%1\r\n\r\nA program most kilép, és a nyilvántartás fájljaihoz "
+           "nem nyúl. Ha az ok elhárult (például ismét van hely a lemezen), a következő "
+           "indításkor újra megpróbálja; a sérült velmarok.journal fájlt szakembernek kell "
+           "megvizsgálnia."_s.arg(reason);
+}
+
 }  // namespace app

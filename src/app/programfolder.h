@@ -54,5 +54,7 @@ RegisterLock lockRegister(const QString& folder);
 QString noDisplayMessage();
 QString lockedMessage(const QString& folder);
 QString lockFailedMessage(const QString& folder, const QString& reason);
+// An operation that a killed copy left behind could be neither finished nor undone.
+QString recoveryFailedMessage(const QString& reason);
 
 }  // namespace app

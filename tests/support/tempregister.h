@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,33 @@ public:
         writeRecords(programFile(u"Setup.dat"), std::vector{setup});
     }
     static bool exists(const QString& path) { return QFileInfo::exists(path); }
+
+    // Every file of the register, by its path inside the folder: its mode in octal, a space,
+    // and its bytes. Two registers are the same when their trees are.
+    using Tree = QMap<QString, QByteArray>;
+    Tree tree() const {
+        Tree tree;
+        QDirIterator it(folderPath_, QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const auto mode = QByteArray::number(QFileInfo(path).permissions().toInt(), 16);
+            tree[path.mid(folderPath_.size() + 1)] = mode + ' ' + read(path);
+        }
+        return tree;
+    }
+    // Makes the register exactly `tree` again.
+    void restore(const Tree& tree) const {
+        QDir(folderPath_).removeRecursively();
+        QDir().mkpath(folderPath_);
+        for (auto it = tree.cbegin(); it != tree.cend(); ++it) {
+            const QString path = folderPath_ + u'/' + it.key();
+            const qsizetype space = it.value().indexOf(' ');
+            write(path, it.value().mid(space + 1));
+            QFile::setPermissions(
+                path, QFileDevice::Permissions(it.value().left(space).toInt(nullptr, 16)));
+        }
+    }
 
 private:
     QTemporaryDir dir_;

@@ -1,39 +1,30 @@
 #include "backup/yearbackup.h"
 
-#include <QFileInfo>
-
+#include "store/operation.h"
 #include "store/records.h"
 
+using namespace Qt::StringLiterals;
+
 namespace backup {
-namespace {
-
-// The year's work file for whole-file rewrites of letter records, in the target's folder.
-QString tempBeside(const QString& target) {
-    return QFileInfo(target).absolutePath() + u'/' + store::files::VelmarTemp;
-}
-
-}  // namespace
 
 qint64 letterCount(const QString& path) {
     return store::RecordFile(path, store::LevelRekord::Size).count();
 }
 
-CopyResult copyLetters(const QString& source, const QString& target, const QString& tempPath) {
+CopyResult copyLetters(const store::Paths& paths, const QString& kind, const QString& source,
+                       const QString& target) {
     CopyResult result;
-    QByteArray letters;
-    {
-        const store::RecordFile file(source, store::LevelRekord::Size);
-        result.records = file.count();
-        letters = file.readAllBytes();
-        if (letters.size() != result.records * store::LevelRekord::Size) {
-            // A read that broke off would make a short copy: write nothing instead.
-            result.write = {store::FileError::Failed, file.errorText()};
-            return result;
-        }
-    }
+    result.records = letterCount(source);
     if (result.records == 0)
         return result;
-    result.write = store::replaceFile(target, letters, tempPath);
+    // Through xxx.dat, the year folder's work file for letter records. A source that turns
+    // out shorter fails the copy: never a short backup.
+    store::Operation operation(paths, kind);
+    operation.replaceByCopy(target, {{source, 0, result.records * store::LevelRekord::Size}},
+                            store::files::VelmarTemp.toString());
+    const store::OperationResult written = operation.commit();
+    if (!written.ok)
+        result.write = {store::FileError::Failed, written.text()};
     return result;
 }
 
@@ -46,13 +37,11 @@ QString backupFile(const store::Paths& paths, int year) {
 }
 
 CopyResult backupYear(const store::Paths& paths, int year) {
-    const QString target = backupFile(paths, year);
-    return copyLetters(letterFile(paths, year), target, tempBeside(target));
+    return copyLetters(paths, u"backup"_s, letterFile(paths, year), backupFile(paths, year));
 }
 
 CopyResult restoreYear(const store::Paths& paths, int year) {
-    const QString target = letterFile(paths, year);
-    return copyLetters(backupFile(paths, year), target, tempBeside(target));
+    return copyLetters(paths, u"restore"_s, backupFile(paths, year), letterFile(paths, year));
 }
 
 }  // namespace backup

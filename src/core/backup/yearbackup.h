@@ -24,10 +24,11 @@ struct CopyResult {
 // missing file in an existing folder is created empty.
 qint64 letterCount(const QString& path);
 
-// Replaces `target` with the whole letter records of `source`, through `tempPath` in the
-// target's folder (written, synced, renamed over the target). When the source holds no
-// letter, the target is left as it is.
-CopyResult copyLetters(const QString& source, const QString& target, const QString& tempPath);
+// Replaces `target` with the whole letter records of `source` as one operation of the
+// register (`kind`), through xxx.dat in the target's folder. When the source holds no letter,
+// the target is left as it is.
+CopyResult copyLetters(const store::Paths& paths, const QString& kind, const QString& source,
+                       const QString& target);
 
 // The year's letter file copied into its backup file.
 CopyResult backupYear(const store::Paths& paths, int year);

@@ -3,6 +3,9 @@
 #include <limits>
 
 #include "store/numbers.h"
+#include "store/operation.h"
+
+using namespace Qt::StringLiterals;
 
 namespace settings {
 
@@ -37,44 +40,54 @@ std::optional<qint32> clientNumber(QStringView boxText) {
 }
 
 AddResult addClient(const store::Paths& paths, const QString& name, qint32 number) {
-    store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
-    store::RecordFile counter(paths.programFile(store::files::UszNum), store::UszNumRekord::Size);
-    if (!clients.isOpen() || !counter.isOpen())
+    const QString clientsPath = paths.programFile(store::files::Ugyfelek);
+    const QString counterPath = paths.programFile(store::files::UszNum);
+    const std::optional<QByteArray> clients =
+        store::readWholeRecords(clientsPath, store::UgyfelRekord::Size);
+    const std::optional<QByteArray> counter =
+        store::readWholeRecords(counterPath, store::UszNumRekord::Size);
+    if (!clients || !counter)
         return AddResult::WriteFailed;
 
-    const QByteArray all = clients.readAllBytes();
-    for (qsizetype at = 0; at + store::UgyfelRekord::Size <= all.size();
-         at += store::UgyfelRekord::Size) {
+    for (qsizetype at = 0; at < clients->size(); at += store::UgyfelRekord::Size) {
         const auto client = store::UgyfelRekord::fromBytes(
-            QByteArrayView(all).sliced(at, store::UgyfelRekord::Size));
+            QByteArrayView(*clients).sliced(at, store::UgyfelRekord::Size));
         if (client.Ugyfelszam == number)
             return AddResult::Duplicate;
     }
 
     // Every add moves the counter on, whether the number came from it or was typed.
-    store::UszNumRekord next = counter.read<store::UszNumRekord>(1);
+    store::UszNumRekord next = store::UszNumRekord::fromBytes(*counter);
     if (next.UszNum < 1000)
         next.UszNum = 999;
     if (next.UszNum == std::numeric_limits<qint32>::max())
         return AddResult::CounterFull;
     ++next.UszNum;
 
-    // The client first: if it cannot be written, the counter has not moved either.
-    if (!clients.append(store::UgyfelRekord{name.trimmed(), number}))
-        return AddResult::WriteFailed;
-    return counter.write(1, next) ? AddResult::Added : AddResult::WriteFailed;
+    // The client after the last whole one, and the counter: both or neither.
+    store::Operation operation(paths, u"client-add"_s);
+    operation.writeAt(clientsPath, clients->size(),
+                      store::UgyfelRekord{name.trimmed(), number}.toBytes());
+    operation.writeAt(counterPath, 0, next.toBytes());
+    return operation.commit().ok ? AddResult::Added : AddResult::WriteFailed;
 }
 
 bool changeClient(const store::Paths& paths, int recordNumber, const QString& name, qint32 number) {
-    store::RecordFile clients(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size);
-    if (!clients.isOpen() || recordNumber < 1 || recordNumber > clients.count())
+    const QString path = paths.programFile(store::files::Ugyfelek);
+    const std::optional<QByteArray> clients =
+        store::readWholeRecords(path, store::UgyfelRekord::Size);
+    if (!clients || recordNumber < 1 || recordNumber > clients->size() / store::UgyfelRekord::Size)
         return false;
-    return clients.write(recordNumber, store::UgyfelRekord{name, number});
+    store::Operation operation(paths, u"client-change"_s);
+    operation.writeAt(path, qint64(recordNumber - 1) * store::UgyfelRekord::Size,
+                      store::UgyfelRekord{name, number}.toBytes());
+    return operation.commit().ok;
 }
 
 store::ReplaceResult removeClient(const store::Paths& paths, int recordNumber) {
-    return store::removeRecord(paths.programFile(store::files::Ugyfelek), store::UgyfelRekord::Size,
-                               recordNumber, paths.programFile(store::files::UgyfelekTemp));
+    return store::removeRecord(paths, u"client-remove"_s, paths.programFile(store::files::Ugyfelek),
+                               store::UgyfelRekord::Size, recordNumber,
+                               store::files::UgyfelekTemp.toString());
 }
 
 }  // namespace settings

@@ -37,7 +37,8 @@ enum class AddResult {
 };
 
 // Appends a client whose name is `name` trimmed, after checking that no client has `number`,
-// and moves the counter on by one (from 999 when it stands below 1000).
+// and moves the counter on by one (from 999 when it stands below 1000): both files in one
+// operation of the register.
 AddResult addClient(const store::Paths& paths, const QString& name, qint32 number);
 
 // Overwrites client `recordNumber` with `name` as typed (leading blanks kept) and `number`;

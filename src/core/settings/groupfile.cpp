@@ -1,5 +1,9 @@
 #include "settings/groupfile.h"
 
+#include "store/operation.h"
+
+using namespace Qt::StringLiterals;
+
 namespace groups {
 
 QList<QStringList> groupRows(const std::vector<store::CsoportRekord>& groups) {
@@ -13,14 +17,21 @@ QList<QStringList> groupRows(const std::vector<store::CsoportRekord>& groups) {
 }
 
 bool addGroup(const store::Paths& paths, const QString& name, const QString& code) {
-    store::RecordFile file(paths.programFile(store::files::Csoportok), store::CsoportRekord::Size);
-    return file.isOpen() && file.append(store::CsoportRekord{name, code});
+    const QString path = paths.programFile(store::files::Csoportok);
+    const std::optional<QByteArray> groups =
+        store::readWholeRecords(path, store::CsoportRekord::Size);
+    if (!groups)
+        return false;
+    // After the last whole record: a trailing partial one is written over.
+    store::Operation operation(paths, u"group-add"_s);
+    operation.writeAt(path, groups->size(), store::CsoportRekord{name, code}.toBytes());
+    return operation.commit().ok;
 }
 
 store::ReplaceResult deleteGroup(const store::Paths& paths, int recordNumber) {
-    return store::removeRecord(paths.programFile(store::files::Csoportok),
+    return store::removeRecord(paths, u"group-delete"_s, paths.programFile(store::files::Csoportok),
                                store::CsoportRekord::Size, recordNumber,
-                               paths.programFile(store::files::CsoportokTemp));
+                               store::files::CsoportokTemp.toString());
 }
 
 }  // namespace groups

@@ -1,6 +1,9 @@
 #include "store/cp1250.h"
 
+#include <QSet>
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace store {
 namespace {
@@ -31,26 +34,59 @@ struct Reverse {
     }
 };
 
-char encodeChar(char16_t c) {
+// Look-alikes that the code page lacks, and what it holds instead.
+constexpr std::pair<char16_t, char16_t> kLookAlikes[] = {
+    {u'õ', u'ő'},   {u'Õ', u'Ő'},     {u'ũ', u'ű'},     {u'Ũ', u'Ű'},
+    {u'û', u'ű'},   {u'Û', u'Ű'},     {0x2010, u'-'},   {0x2011, u'-'},
+    {0x2212, u'-'}, {0x2012, 0x2013}, {0x2007, 0x00A0}, {0x202F, 0x00A0},
+};
+
+// The byte of a character, or -1 when the code page has none.
+int byteOf(char16_t c) {
     if (c < 0x80)
-        return static_cast<char>(c);
+        return c;
     static const Reverse reverse;
-    const unsigned char b = reverse.byte[c];
-    return b ? static_cast<char>(b) : '?';
+    return reverse.byte[c] ? reverse.byte[c] : -1;
 }
 
-void appendEncoded(QByteArray& out, QStringView text, qsizetype limit) {
+bool isAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// The text as it is stored: composed, look-alikes replaced.
+QString prepared(QStringView text) {
+    QString out = text.toString().normalized(QString::NormalizationForm_C);
+    for (QChar& c : out) {
+        for (const auto& [from, to] : kLookAlikes) {
+            if (c.unicode() == from)
+                c = QChar(to);
+        }
+    }
+    return out;
+}
+
+// Calls `put` with each character of `text` (up to `limit`) and its byte, -1 for none.
+template <typename Put>
+void forEachChar(QStringView text, qsizetype limit, Put put) {
     qsizetype chars = 0;
     for (qsizetype i = 0; i < text.size() && chars < limit; ++i, ++chars) {
-        const QChar c = text[i];
-        // A character outside the basic plane is one character, stored as one '?'.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out.append('?');
+        // A character outside the basic plane is one character, and has no byte.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            put(text.sliced(i, 2), -1);
             ++i;
             continue;
         }
-        out.append(encodeChar(c.unicode()));
+        put(text.sliced(i, 1), byteOf(text[i].unicode()));
     }
+}
+
+void appendEncoded(QByteArray& out, QStringView text, qsizetype limit) {
+    // Plain ASCII is stored as it is.
+    const bool ascii = isAscii(text);
+    const QString stored = ascii ? QString() : prepared(text);
+    forEachChar(ascii ? text : QStringView(stored), limit, [&](QStringView, int byte) {
+        out.append(byte < 0 ? '?' : static_cast<char>(byte));
+    });
 }
 
 }  // namespace
@@ -79,6 +115,19 @@ QByteArray encodeCp1250(QStringView text) {
     out.reserve(text.size());
     appendEncoded(out, text, text.size());
     return out;
+}
+
+QStringList unencodableCp1250(QStringView text) {
+    QStringList missing;
+    QSet<QString> seen;
+    const QString stored = prepared(text);
+    forEachChar(stored, stored.size(), [&](QStringView c, int byte) {
+        if (byte < 0 && !seen.contains(c.toString())) {
+            seen.insert(c.toString());
+            missing << c.toString();
+        }
+    });
+    return missing;
 }
 
 }  // namespace store

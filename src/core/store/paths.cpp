@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "store/filesystem.h"
+
 namespace store {
 
 QString resolveInFolder(const QString& folder, QStringView name) {
@@ -51,7 +53,8 @@ bool Paths::yearFolderExists(int year) const {
 }
 
 bool Paths::createYearFolder(int year) const {
-    return QDir().mkpath(yearFolder(year));
+    const QString folder = yearFolder(year);
+    return QFileInfo(folder).isDir() || fs::mkdir(folder) == 0 || QFileInfo(folder).isDir();
 }
 
 }  // namespace store

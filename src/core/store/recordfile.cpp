@@ -1,29 +1,21 @@
 #include "store/recordfile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
+
+#include "store/filesystem.h"
 
 namespace store {
 namespace {
 
 FileError classify(const QString& path) {
     return QFileInfo(path).absoluteDir().exists() ? FileError::Failed : FileError::PathNotFound;
-}
-
-// Makes a rename durable: syncs the folder that holds the renamed file.
-void syncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -70,73 +62,74 @@ bool RecordFile::writeBytes(qint64 n, const QByteArray& bytes) {
 
 namespace {
 
-// Flushes the finished temporary file to the disk and renames it over the target.
-ReplaceResult commitTemp(QFile& temp, const QString& target, const QString& tempPath) {
-    ReplaceResult result;
-    auto fail = [&](const QString& text) {
-        result.error = classify(tempPath);
-        result.errorText = text;
-        temp.close();
-        QFile::remove(tempPath);
-        return result;
-    };
-    if (!temp.flush())
-        return fail(temp.errorString());
-    if (::fsync(temp.handle()) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    temp.close();
-
-    // rename() replaces the target in one step; the old file stays whole until then.
-    if (std::rename(QFile::encodeName(tempPath).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+// Creates the temporary file of a rewrite with the mode, owner and group of the file it
+// replaces (as the folder and the umask give them when there is none yet).
+int createTemp(const QString& tempPath, const QString& target, int* error) {
+    const int fd = fs::openForWriting(tempPath, O_WRONLY | O_CREAT | O_TRUNC);
+    if (fd < 0) {
+        *error = errno;
+        return -1;
     }
-    syncFolder(QFileInfo(target).absolutePath());
-    return result;
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+            (void)::fchown(fd, uid_t(-1), old.st_gid);
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            *error = errno;
+            fs::close(fd);
+            (void)fs::unlink(tempPath);
+            return -1;
+        }
+    }
+    return fd;
 }
 
-// Copies `length` bytes from `offset` of `source` to the end of `target`, inside the kernel
-// where it can: a year's files are copied without passing through the program's memory.
-bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& target) {
-    if (!target.flush())
-        return false;
-    loff_t in = offset;
-    while (length > 0) {
-        const ssize_t copied =
-            ::copy_file_range(source.handle(), &in, target.handle(), nullptr, size_t(length), 0);
-        if (copied <= 0)
-            break;
-        length -= copied;
+// Syncs the finished temporary file and renames it over the target; on any failure the
+// temporary file goes and the target stays as it was.
+ReplaceResult commitTemp(int fd, bool written, const QString& target, const QString& tempPath) {
+    const bool ok = written && fs::sync(fd) == 0;
+    const int error = errno;
+    fs::close(fd);
+    // rename() replaces the target in one step; the old file stays whole until then.
+    if (ok && fs::rename(tempPath, target) == 0) {
+        (void)fs::syncFolder(QFileInfo(target).absolutePath());
+        return {};
     }
-    if (length == 0)
-        return true;
-    // Where the kernel cannot copy between the two files, through a buffer. The kernel moved
-    // the target's file offset, not QFile's idea of it: continue at the true end.
-    if (!source.seek(in) || !target.seek(target.size()))
-        return false;
-    while (length > 0) {
-        const QByteArray chunk = source.read(std::min<qint64>(length, 1 << 20));
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
-            return false;
-        length -= chunk.size();
-    }
-    return true;
+    const ReplaceResult result{classify(tempPath), fs::errorText(ok ? errno : error)};
+    (void)fs::unlink(tempPath);
+    return result;
 }
 
 }  // namespace
 
+std::optional<QByteArray> readWholeRecords(const QString& path, int recordLength) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QFileInfo::exists(path) ? std::nullopt : std::optional<QByteArray>(QByteArray());
+    const qint64 whole = file.size() / recordLength * recordLength;
+    QByteArray bytes = file.read(whole);
+    if (bytes.size() != whole)
+        return std::nullopt;
+    return bytes;
+}
+
+QByteArray withoutRecord(QByteArrayView records, int recordLength, qint64 n) {
+    const qint64 count = records.size() / recordLength;
+    QByteArray kept = records.first(count * recordLength).toByteArray();
+    if (n >= 1 && n <= count)
+        kept.remove((n - 1) * recordLength, recordLength);
+    return kept;
+}
+
 ReplaceResult replaceFile(const QString& target, const QByteArray& content,
                           const QString& tempPath) {
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {classify(tempPath), temp.errorString()};
-    if (temp.write(content) != content.size()) {
-        const ReplaceResult result{classify(tempPath), temp.errorString()};
-        temp.close();
-        QFile::remove(tempPath);
-        return result;
-    }
-    return commitTemp(temp, target, tempPath);
+    if (QFileInfo(target).isDir())
+        return {FileError::Failed, fs::errorText(EISDIR)};
+    int error = 0;
+    const int fd = createTemp(tempPath, target, &error);
+    if (fd < 0)
+        return {classify(tempPath), fs::errorText(error)};
+    return commitTemp(fd, fs::writeAll(fd, content, 0), target, tempPath);
 }
 
 ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
@@ -148,18 +141,16 @@ ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
     const qint64 count = source.size() / recordLength;
     if (n < 1 || n > count)
         return {};
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {classify(tempPath), temp.errorString()};
+    int error = 0;
+    const int temp = createTemp(tempPath, path, &error);
+    if (temp < 0)
+        return {classify(tempPath), fs::errorText(error)};
     // The records before n and after it; a trailing partial record is left out.
-    if (!copyRange(source, 0, (n - 1) * recordLength, temp) ||
-        !copyRange(source, n * recordLength, (count - n) * recordLength, temp)) {
-        const ReplaceResult result{FileError::Failed, temp.errorString()};
-        temp.close();
-        QFile::remove(tempPath);
-        return result;
-    }
-    return commitTemp(temp, path, tempPath);
+    const qint64 before = (n - 1) * recordLength;
+    const bool copied =
+        fs::copyAll(source.handle(), 0, temp, 0, before) &&
+        fs::copyAll(source.handle(), n * recordLength, temp, before, (count - n) * recordLength);
+    return commitTemp(temp, copied, path, tempPath);
 }
 
 }  // namespace store

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace store {
@@ -94,9 +95,18 @@ bool writeFirstRecord(const QString& path, const R& record) {
     return file.isOpen() && file.write(1, record);
 }
 
+// The bytes of every whole record of a file, read without creating it: a missing file holds
+// none. Nothing when the file exists but cannot be read.
+std::optional<QByteArray> readWholeRecords(const QString& path, int recordLength);
+
+// Whole records without record n (1-based); the records after it move down by one. A number
+// that names no record leaves them as they are.
+QByteArray withoutRecord(QByteArrayView records, int recordLength, qint64 n);
+
 // Replaces `target` with `content` as one step: the content is written to `tempPath` (in the
-// same folder), flushed to the disk and then renamed over the target. A crash at any moment
-// leaves either the old or the new file whole; a stale temporary file is overwritten.
+// same folder) with the target's mode, owner and group, flushed to the disk and then renamed
+// over the target. A crash at any moment leaves either the old or the new file whole; a stale
+// temporary file is overwritten.
 struct ReplaceResult {
     FileError error = FileError::None;
     QString errorText;

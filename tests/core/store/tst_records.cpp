@@ -2,6 +2,8 @@
 // files: counting, reading beyond the end, missing folders, whole-file replacement, removing a
 // record in one step, and the register's paths.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -14,6 +16,7 @@
 #include "store/records.h"
 #include "support/tempregister.h"
 
+using namespace Qt::StringLiterals;
 using testing::fromHex;
 using testing::TempRegister;
 
@@ -21,6 +24,12 @@ namespace {
 
 QByteArray spaces(int n) {
     return QByteArray(n, ' ');
+}
+
+// rw-rw----: a register shared by a group. Created under a 022 umask, a file would be 0644.
+void shareWithGroup(const QString& path) {
+    ::umask(022);
+    QFile::setPermissions(path, QFileDevice::Permissions(0x6660));
 }
 
 QByteArray text(const char* hex, int width) {
@@ -104,10 +113,39 @@ private slots:
             all[i] = char(i);
         QCOMPARE(store::encodeCp1250(store::decodeCp1250(all)), all);
         QCOMPARE(store::decodeCp1250(fromHex("8A 9A D5 F5 DB FB")), QStringLiteral("ŠšŐőŰű"));
-        QCOMPARE(store::encodeCp1250(QStringLiteral("a€b✓c😀d"), 8), QByteArray("a\x80"
-                                                                               "b?c?d "));
         QCOMPARE(store::trimmed(QStringView(u"  sor1\r\nsor2 \0\0", 16).toString()),
                  QStringLiteral("sor1\r\nsor2"));
+    }
+
+    // Text going in, encoded into as many bytes as expected, and what would still be '?'.
+    void textGoingIn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("unencodable");
+        QTest::newRow("one character each, padded") << u"a€b✓c😀d"_s
+                                                    << QByteArray(
+                                                           "a\x80"
+                                                           "b?c?d ")
+                                                    << QStringList{u"✓"_s, u"😀"_s};
+        QTest::newRow("accents typed after the letter, cut after composing")
+            << u"o\u030BU\u030Be\u0301"_s << fromHex("F5 DB") << QStringList();
+        QTest::newRow("look-alikes of ő and ű")
+            << u"õÕũŨûÛ"_s << fromHex("F5 D5 FB DB FB DB") << QStringList();
+        QTest::newRow("what the code page has keeps its byte")
+            << u"„a” – — … \u00A0ô"_s << fromHex("84 61 94 20 96 20 97 20 85 20 A0 F4")
+            << QStringList();
+        QTest::newRow("hyphens, minus, figure dash, narrow spaces")
+            << u"\u2010\u2011\u2212\u2012\u202F\u2007"_s << fromHex("2D 2D 2D 96 A0 A0")
+            << QStringList();
+        QTest::newRow("composed but still missing")
+            << u"e\u0303ẽq\u030B"_s << QByteArray("??q?") << QStringList{u"ẽ"_s, u"\u030B"_s};
+    }
+    void textGoingIn() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, unencodable);
+        QCOMPARE(store::encodeCp1250(text, bytes.size()).toHex(' '), bytes.toHex(' '));
+        QCOMPARE(store::unencodableCp1250(text), unencodable);
     }
 
     void storedDates_data() {
@@ -196,9 +234,11 @@ private slots:
         QVERIFY(!store::replaceFile(reg.makeYear(2020), "new", temp).ok());
         QVERIFY(!QFile::exists(temp));
         // A stale temporary file of an interrupted rewrite is no obstacle and does not stay.
+        // The group's right to write stays too, whatever the umask.
         reg.write(temp, "stale leftover");
+        shareWithGroup(target);
         QVERIFY(store::replaceFile(target, "new", temp).ok());
-        QCOMPARE(reg.read(target), QByteArray("new"));
+        QCOMPARE(reg.tree().value(u"Csoportok.dat"_s), "6660 new");
         QVERIFY(!QFile::exists(temp));
     }
 
@@ -224,9 +264,9 @@ private slots:
         const QString temp = files.yearFile(2024, u"xxx.dat");
         files.write(path, before);
         files.write(temp, "stale");
+        shareWithGroup(path);
         QVERIFY(store::removeRecord(path, 3, n, temp).ok());
-        QCOMPARE(files.read(path), after);
-        QVERIFY(QFile::exists(path));
+        QCOMPARE(files.tree().value(u"2024/Velmar.dat"_s), "6660 " + after);
         // The temporary copy became the file, or was never needed.
         QCOMPARE(TempRegister::exists(temp), n > before.size() / 3);
     }

@@ -7,6 +7,7 @@
 
 #include "backup/snapshot.h"
 #include "backup/snapshotfiles.h"
+#include "log/note.h"
 #include "store/operation.h"
 
 using namespace Qt::StringLiterals;
@@ -60,7 +61,10 @@ SnapshotResult restoreSnapshot(const store::Paths& paths, const QString& snapsho
         bytes += QFileInfo(snapshot + u'/' + sum.path).size();
     Work work(progress, bytes);
     // Every file read and checked before anything of the register changes.
-    store::Operation operation(paths, u"whole restore"_s);
+    store::Operation operation(paths, eventlog::kinds::WholeRestore.toString());
+    eventlog::Change change;
+    change.text = QFileInfo(snapshot).fileName();
+    operation.setNote(eventlog::note(change));
     bool withDatabase = false;
     for (const Checksum& sum : *sums) {
         const bool database = sum.path == kSidecar;

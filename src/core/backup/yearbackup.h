@@ -25,10 +25,10 @@ struct CopyResult {
 qint64 letterCount(const QString& path);
 
 // Replaces `target` with the whole letter records of `source` as one operation of the
-// register (`kind`), through xxx.dat in the target's folder. When the source holds no letter,
-// the target is left as it is.
-CopyResult copyLetters(const store::Paths& paths, const QString& kind, const QString& source,
-                       const QString& target);
+// register (`kind`, of `year`), through xxx.dat in the target's folder. When the source holds
+// no letter, the target is left as it is.
+CopyResult copyLetters(const store::Paths& paths, const QString& kind, int year,
+                       const QString& source, const QString& target);
 
 // The year's letter file copied into its backup file.
 CopyResult backupYear(const store::Paths& paths, int year);

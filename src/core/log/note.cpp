@@ -32,6 +32,8 @@ QString kindCaption(QStringView kind) {
         {kinds::GroupDeleted, u"Csoport törlése"_s},
         {kinds::Settings, u"Beállítások módosítása"_s},
         {kinds::Counter, u"Sorszámláló módosítása"_s},
+        {kinds::YearBackup, u"Mentés"_s},
+        {kinds::WholeRestore, u"Teljes visszaállítás"_s},
     };
     for (const auto& [code, caption] : captions) {
         if (code == kind)
@@ -91,6 +93,17 @@ Change letterChange(int year, qint64 record, QByteArray before, QByteArray after
     change.after = std::move(after);
     change.documentBefore = std::move(documentBefore);
     change.documentAfter = std::move(documentAfter);
+    return change;
+}
+
+Change recordChange(QStringView file, qint64 record, QString name, QByteArray before,
+                    QByteArray after) {
+    Change change;
+    change.file = file.toString();
+    change.record = record;
+    change.number = std::move(name);
+    change.before = std::move(before);
+    change.after = std::move(after);
     return change;
 }
 

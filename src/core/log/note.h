@@ -27,9 +27,12 @@ inline constexpr QStringView GroupAdded = u"group-added";
 inline constexpr QStringView GroupDeleted = u"group-deleted";
 inline constexpr QStringView Settings = u"settings";
 inline constexpr QStringView Counter = u"counter";
+inline constexpr QStringView YearBackup = u"year-backup";
+inline constexpr QStringView WholeRestore = u"whole-restore";
 inline constexpr QStringView All[] = {Recording,     Modification, Deletion,      YearRestore,
                                       LetterRestore, ClientAdded,  ClientChanged, ClientRemoved,
-                                      GroupAdded,    GroupDeleted, Settings,      Counter};
+                                      GroupAdded,    GroupDeleted, Settings,      Counter,
+                                      YearBackup,    WholeRestore};
 }  // namespace kinds
 
 // The Hungarian name of a kind as the log window and its export show it; an unknown kind
@@ -57,6 +60,11 @@ std::optional<Change> decodeNote(QByteArrayView note);
 // when it is gone).
 Change letterChange(int year, qint64 record, QByteArray before, QByteArray after,
                     QByteArray documentBefore = {}, QByteArray documentAfter = {});
+
+// A change of record `record` (from 1) of a list of the program folder (clients, groups),
+// known in the log by `name`.
+Change recordChange(QStringView file, qint64 record, QString name, QByteArray before,
+                    QByteArray after);
 
 // The change a deletion of letter `record` of the year is about to make: the letter and its
 // document record as they are stored now. Nothing when the year's letter file has no such

@@ -39,13 +39,6 @@ Current current(const store::Paths& paths, const SelectedLetter& selection) {
     return now;
 }
 
-// The whole records of a file without record n (1-based).
-QByteArray without(const QString& path, int recordLength, qint64 n) {
-    const store::RecordFile file(path, recordLength);
-    const QByteArray all = file.readAllBytes();
-    return all.first((n - 1) * recordLength) + QByteArrayView(all).sliced(n * recordLength);
-}
-
 }  // namespace
 
 ChangeResult checkSelection(const store::Paths& paths, const SelectedLetter& selection) {
@@ -124,8 +117,8 @@ ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& sele
     const QString& year = selection.id.year;
 
     store::Operation operation(paths, eventlog::kinds::Deletion.toString());
-    operation.replace(now.path, without(now.path, store::LevelRekord::Size, n),
-                      store::files::VelmarTemp.toString());
+    operation.removeRecord(now.path, store::LevelRekord::Size, n,
+                           store::files::VelmarTemp.toString());
     // Document record n keeps belonging to letter record n; a shorter document file has
     // nothing to remove.
     const store::RecordFile irat(paths.yearFile(year, store::files::KiIrat),
@@ -133,10 +126,7 @@ ChangeOutcome deleteLetter(const store::Paths& paths, const SelectedLetter& sele
     // The log keeps the letter and its document record, so the letter can be brought back.
     operation.setNote(eventlog::note(
         eventlog::letterChange(year.toInt(), n, selection.bytes, {}, irat.readBytes(n), {})));
-    if (irat.count() >= n) {
-        operation.replace(irat.path(), without(irat.path(), store::IratRekord::Size, n),
-                          kKiIratTemp.toString());
-    }
+    operation.removeRecord(irat.path(), store::IratRekord::Size, n, kKiIratTemp.toString());
     writeCounters(operation, paths, year,
                   lowerCounter(readCounters(paths, year), selection.letter().incoming()));
     const store::OperationResult written = operation.commit();

@@ -14,8 +14,14 @@ store::NumRekord readCounters(const store::Paths& paths, QStringView year) {
 
 void writeCounters(store::Operation& operation, const store::Paths& paths, QStringView year,
                    const store::NumRekord& counters) {
-    const store::RecordFile file(paths.yearFile(year, store::files::Num), store::NumRekord::Size);
-    operation.writeAt(file.path(), 0, counters.toBytes());
+    operation.writeAt(paths.yearFile(year, store::files::Num), 0, counters.toBytes());
+}
+
+qint32 readClientCounter(const store::Paths& paths) {
+    const QByteArray counter =
+        store::readWholeRecords(paths.programFile(store::files::UszNum), store::UszNumRekord::Size)
+            .value_or(QByteArray());
+    return counter.isEmpty() ? 0 : store::UszNumRekord::fromBytes(counter).UszNum;
 }
 
 store::OperationResult storeCounters(const store::Paths& paths, int year,
@@ -57,15 +63,14 @@ qint32 nextClientCounter(qint32 counter, qint32 floor) {
 
 void addClient(store::Operation& operation, const store::Paths& paths,
                const store::UgyfelRekord& client, qint32 floor) {
-    const store::RecordFile clients(paths.programFile(store::files::Ugyfelek),
-                                    store::UgyfelRekord::Size);
-    operation.writeAt(clients.path(), clients.count() * store::UgyfelRekord::Size,
-                      client.toBytes());
-    const QString counterPath = paths.programFile(store::files::UszNum);
-    const store::RecordFile counterFile(counterPath, store::UszNumRekord::Size);
-    const auto counter = counterFile.read<store::UszNumRekord>(1);
-    operation.writeAt(counterPath, 0,
-                      store::UszNumRekord{nextClientCounter(counter.UszNum, floor)}.toBytes());
+    // After the last whole client: a trailing partial record is written over.
+    const QString clients = paths.programFile(store::files::Ugyfelek);
+    operation.writeAt(
+        clients, store::recordCount(clients, store::UgyfelRekord::Size) * store::UgyfelRekord::Size,
+        client.toBytes());
+    operation.writeAt(
+        paths.programFile(store::files::UszNum), 0,
+        store::UszNumRekord{nextClientCounter(readClientCounter(paths), floor)}.toBytes());
 }
 
 }  // namespace reg

@@ -13,8 +13,8 @@ namespace reg {
 // The year's counters (Num.dat, record 1); a missing folder, file or record reads 0 and 0.
 store::NumRekord readCounters(const store::Paths& paths, QStringView year);
 
-// Adds the counters' write to an operation. A missing Num.dat is created empty first (a new
-// year's file starts empty), so the operation only ever writes in place.
+// Adds the counters' write to an operation; a missing Num.dat is created by it (and removed
+// again when the operation is undone).
 void writeCounters(store::Operation& operation, const store::Paths& paths, QStringView year,
                    const store::NumRekord& counters);
 
@@ -22,6 +22,10 @@ void writeCounters(store::Operation& operation, const store::Paths& paths, QStri
 // maintenance boxes). A missing year folder is created first.
 store::OperationResult storeCounters(const store::Paths& paths, int year,
                                      const store::NumRekord& counters);
+
+// The last client number given (UszNum.dat, record 1), read without creating the file; 0 when
+// it is missing or holds no record.
+qint32 readClientCounter(const store::Paths& paths);
 
 // Stores the last client number given (UszNum.dat), as an operation of its own.
 store::OperationResult storeClientCounter(const store::Paths& paths, qint32 counter);

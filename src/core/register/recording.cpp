@@ -99,12 +99,6 @@ bool handlerListed(const store::Paths& paths, const QString& name) {
     return false;
 }
 
-// The record file, created empty when missing, so the operation writes into an existing file.
-QString existingFile(const QString& path, int recordLength) {
-    const store::RecordFile file(path, recordLength);
-    return file.path();
-}
-
 }  // namespace
 
 RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntry& entry,
@@ -116,13 +110,10 @@ RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntr
         paths.createYearFolder(year);
     const QString yearName = QString::number(year);
 
-    const store::RecordFile letters(paths.yearFile(year, store::files::Velmar),
-                                    store::LevelRekord::Size);
-    if (!letters.isOpen()) {
-        outcome.write = {false, letters.path(), letters.errorText()};
-        return outcome;
-    }
-    outcome.recordNumber = letters.count() + 1;
+    // After the last whole letter; the files are created by the operation when missing, and
+    // a failure of any of them undoes it.
+    const QString letters = paths.yearFile(year, store::files::Velmar);
+    outcome.recordNumber = store::recordCount(letters, store::LevelRekord::Size) + 1;
 
     const bool incoming = entry.incoming.value_or(false);
     const store::NumRekord counters = readCounters(paths, yearName);
@@ -141,10 +132,9 @@ RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntr
         letterRecord(entry, numbers, move->num, documents.melleklet).toBytes();
     const QByteArray document =
         store::IratRekord{documents.iratNev, documents.iratUtvonal}.toBytes();
-    operation.writeAt(letters.path(), at * store::LevelRekord::Size, letter);
-    operation.writeAt(
-        existingFile(paths.yearFile(year, store::files::KiIrat), store::IratRekord::Size),
-        at * store::IratRekord::Size, document);
+    operation.writeAt(letters, at * store::LevelRekord::Size, letter);
+    operation.writeAt(paths.yearFile(year, store::files::KiIrat), at * store::IratRekord::Size,
+                      document);
     operation.setNote(eventlog::note(
         eventlog::letterChange(year, outcome.recordNumber, {}, letter, {}, document)));
     // A correspondent not yet listed with this number joins the client list.
@@ -156,9 +146,10 @@ RecordOutcome recordLetter(const store::Paths& paths, int year, const LetterEntr
     // And a case handler not yet listed (ignoring case) the handler list.
     const QString handler = store::trimmed(entry.ugyintezo);
     if (!handlerListed(paths, handler)) {
-        const store::RecordFile handlers(paths.programFile(store::files::Ugyintezo),
-                                         store::UgyintezoRekord::Size);
-        operation.writeAt(handlers.path(), handlers.count() * store::UgyintezoRekord::Size,
+        const QString handlers = paths.programFile(store::files::Ugyintezo);
+        operation.writeAt(handlers,
+                          store::recordCount(handlers, store::UgyintezoRekord::Size) *
+                              store::UgyintezoRekord::Size,
                           store::UgyintezoRekord{handler}.toBytes());
     }
 

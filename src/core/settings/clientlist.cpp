@@ -2,6 +2,9 @@
 
 #include <limits>
 
+#include "log/note.h"
+#include "register/counters.h"
+#include "store/hungarian.h"
 #include "store/numbers.h"
 #include "store/operation.h"
 
@@ -17,11 +20,6 @@ QList<QStringList> clientRows(const std::vector<store::UgyfelRekord>& clients) {
                             QString::number(i + 1)};
     }
     return rows;
-}
-
-qint32 readClientCounter(const store::Paths& paths) {
-    return store::readFirstRecord<store::UszNumRekord>(paths.programFile(store::files::UszNum))
-        .UszNum;
 }
 
 QString offeredNumber(const QString& boxText, qint32 counter) {
@@ -41,34 +39,28 @@ std::optional<qint32> clientNumber(QStringView boxText) {
 
 AddResult addClient(const store::Paths& paths, const QString& name, qint32 number) {
     const QString clientsPath = paths.programFile(store::files::Ugyfelek);
-    const QString counterPath = paths.programFile(store::files::UszNum);
     const std::optional<QByteArray> clients =
         store::readWholeRecords(clientsPath, store::UgyfelRekord::Size);
-    const std::optional<QByteArray> counter =
-        store::readWholeRecords(counterPath, store::UszNumRekord::Size);
-    if (!clients || !counter)
+    if (!clients)
         return AddResult::WriteFailed;
-
     for (qsizetype at = 0; at < clients->size(); at += store::UgyfelRekord::Size) {
         const auto client = store::UgyfelRekord::fromBytes(
             QByteArrayView(*clients).sliced(at, store::UgyfelRekord::Size));
         if (client.Ugyfelszam == number)
             return AddResult::Duplicate;
     }
-
-    // Every add moves the counter on, whether the number came from it or was typed.
-    store::UszNumRekord next = store::UszNumRekord::fromBytes(*counter);
-    if (next.UszNum < 1000)
-        next.UszNum = 999;
-    if (next.UszNum == std::numeric_limits<qint32>::max())
+    // Every add moves the counter on, whether the number came from it or was typed; this
+    // list counts from 1000.
+    if (reg::readClientCounter(paths) == std::numeric_limits<qint32>::max())
         return AddResult::CounterFull;
-    ++next.UszNum;
 
     // The client after the last whole one, and the counter: both or neither.
-    store::Operation operation(paths, u"client-add"_s);
-    operation.writeAt(clientsPath, clients->size(),
-                      store::UgyfelRekord{name.trimmed(), number}.toBytes());
-    operation.writeAt(counterPath, 0, next.toBytes());
+    const store::UgyfelRekord client{name.trimmed(), number};
+    store::Operation operation(paths, eventlog::kinds::ClientAdded.toString());
+    operation.setNote(eventlog::note(eventlog::recordChange(
+        store::files::Ugyfelek, clients->size() / store::UgyfelRekord::Size + 1, client.Nev, {},
+        client.toBytes())));
+    reg::addClient(operation, paths, client, 1000);
     return operation.commit().ok ? AddResult::Added : AddResult::WriteFailed;
 }
 
@@ -78,16 +70,27 @@ bool changeClient(const store::Paths& paths, int recordNumber, const QString& na
         store::readWholeRecords(path, store::UgyfelRekord::Size);
     if (!clients || recordNumber < 1 || recordNumber > clients->size() / store::UgyfelRekord::Size)
         return false;
-    store::Operation operation(paths, u"client-change"_s);
-    operation.writeAt(path, qint64(recordNumber - 1) * store::UgyfelRekord::Size,
-                      store::UgyfelRekord{name, number}.toBytes());
+    const qint64 at = qint64(recordNumber - 1) * store::UgyfelRekord::Size;
+    const QByteArray after = store::UgyfelRekord{name, number}.toBytes();
+    store::Operation operation(paths, eventlog::kinds::ClientChanged.toString());
+    operation.setNote(eventlog::note(
+        eventlog::recordChange(store::files::Ugyfelek, recordNumber, store::trimmed(name),
+                               clients->sliced(at, store::UgyfelRekord::Size), after)));
+    operation.writeAt(path, at, after);
     return operation.commit().ok;
 }
 
 store::ReplaceResult removeClient(const store::Paths& paths, int recordNumber) {
-    return store::removeRecord(paths, u"client-remove"_s, paths.programFile(store::files::Ugyfelek),
+    const QString path = paths.programFile(store::files::Ugyfelek);
+    const store::RecordFile clients(path, store::UgyfelRekord::Size);
+    const QByteArray before = clients.readBytes(recordNumber);
+    const QString name =
+        before.isEmpty() ? QString() : store::trimmed(store::UgyfelRekord::fromBytes(before).Nev);
+    return store::removeRecord(paths, eventlog::kinds::ClientRemoved.toString(), path,
                                store::UgyfelRekord::Size, recordNumber,
-                               store::files::UgyfelekTemp.toString());
+                               store::files::UgyfelekTemp.toString(),
+                               eventlog::note(eventlog::recordChange(
+                                   store::files::Ugyfelek, recordNumber, name, before, {})));
 }
 
 }  // namespace settings

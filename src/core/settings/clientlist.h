@@ -18,9 +18,6 @@ namespace settings {
 // the record number.
 QList<QStringList> clientRows(const std::vector<store::UgyfelRekord>& clients);
 
-// The last client number handed out (UszNum.dat, record 1).
-qint32 readClientCounter(const store::Paths& paths);
-
 // The text of the number box that a client is stored with: the box as it is, or the counter's
 // next number when the box holds no number (its numeric value is 0, which an empty box has).
 QString offeredNumber(const QString& boxText, qint32 counter);

@@ -1,8 +1,8 @@
 #include "settings/groupfile.h"
 
+#include "log/note.h"
+#include "store/hungarian.h"
 #include "store/operation.h"
-
-using namespace Qt::StringLiterals;
 
 namespace groups {
 
@@ -23,15 +23,26 @@ bool addGroup(const store::Paths& paths, const QString& name, const QString& cod
     if (!groups)
         return false;
     // After the last whole record: a trailing partial one is written over.
-    store::Operation operation(paths, u"group-add"_s);
-    operation.writeAt(path, groups->size(), store::CsoportRekord{name, code}.toBytes());
+    const QByteArray group = store::CsoportRekord{name, code}.toBytes();
+    store::Operation operation(paths, eventlog::kinds::GroupAdded.toString());
+    operation.setNote(eventlog::note(eventlog::recordChange(
+        store::files::Csoportok, groups->size() / store::CsoportRekord::Size + 1,
+        store::trimmed(name), {}, group)));
+    operation.writeAt(path, groups->size(), group);
     return operation.commit().ok;
 }
 
 store::ReplaceResult deleteGroup(const store::Paths& paths, int recordNumber) {
-    return store::removeRecord(paths, u"group-delete"_s, paths.programFile(store::files::Csoportok),
+    const QString path = paths.programFile(store::files::Csoportok);
+    const QByteArray before =
+        store::RecordFile(path, store::CsoportRekord::Size).readBytes(recordNumber);
+    const QString name =
+        before.isEmpty() ? QString() : store::trimmed(store::CsoportRekord::fromBytes(before).Nev);
+    return store::removeRecord(paths, eventlog::kinds::GroupDeleted.toString(), path,
                                store::CsoportRekord::Size, recordNumber,
-                               store::files::CsoportokTemp.toString());
+                               store::files::CsoportokTemp.toString(),
+                               eventlog::note(eventlog::recordChange(
+                                   store::files::Csoportok, recordNumber, name, before, {})));
 }
 
 }  // namespace groups

@@ -252,6 +252,17 @@ void Operation::replaceByCopy(const QString& path, std::vector<CopyRange> ranges
         std::make_unique<Write>(Write{path, {}, workName, -1, std::move(ranges), {}}));
 }
 
+void Operation::removeRecord(const QString& path, int recordLength, qint64 n,
+                             const QString& workName) {
+    const qint64 count = recordCount(path, recordLength);
+    if (n < 1 || n > count)
+        return;
+    replaceByCopy(
+        path,
+        {{path, 0, (n - 1) * recordLength}, {path, n * recordLength, (count - n) * recordLength}},
+        workName);
+}
+
 void Operation::writeAt(const QString& path, qint64 offset, QByteArray bytes) {
     for (const auto& write : writes_) {
         if (write->path != path || write->offset >= 0)
@@ -475,16 +486,13 @@ OperationResult Operation::commit() {
 }
 
 ReplaceResult removeRecord(const Paths& paths, const QString& kind, const QString& path,
-                           int recordLength, qint64 n, const QString& workName) {
-    const qint64 count = QFileInfo(path).size() / recordLength;
-    if (n < 1 || n > count)
+                           int recordLength, qint64 n, const QString& workName,
+                           const QByteArray& note) {
+    if (n < 1 || n > recordCount(path, recordLength))
         return {};
-    // The records before n and after it; a trailing partial record is left out.
     Operation operation(paths, kind);
-    operation.replaceByCopy(
-        path,
-        {{path, 0, (n - 1) * recordLength}, {path, n * recordLength, (count - n) * recordLength}},
-        workName);
+    operation.setNote(note);
+    operation.removeRecord(path, recordLength, n, workName);
     const OperationResult result = operation.commit();
     return result.ok ? ReplaceResult{} : ReplaceResult{FileError::Failed, result.text()};
 }

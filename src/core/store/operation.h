@@ -82,6 +82,11 @@ public:
     };
     void replaceByCopy(const QString& path, std::vector<CopyRange> ranges,
                        const QString& workName = {});
+    // The file without record n (1-based), through replaceByCopy(): the records after it move
+    // down by one and a trailing partial record is left out. A number that names no record of
+    // the file as it is now adds nothing.
+    void removeRecord(const QString& path, int recordLength, qint64 n,
+                      const QString& workName = {});
     // `bytes` written over the file from `offset`: a record in place, or records at the end
     // (a missing file is created). Undone, the file gets back its previous length and the
     // bytes it had there. On a file replaced in the same operation, it changes the content.
@@ -102,9 +107,11 @@ private:
 
 // Rewrites a record file without record n (1-based) as one operation of the register, through
 // the work file `workName` beside it: the records after it move down by one and a trailing
-// partial record is left out. A number that names no record leaves the file as it is.
+// partial record is left out. A number that names no record leaves the file as it is. `note`
+// describes the change to the register's observer.
 ReplaceResult removeRecord(const Paths& paths, const QString& kind, const QString& path,
-                           int recordLength, qint64 n, const QString& workName);
+                           int recordLength, qint64 n, const QString& workName,
+                           const QByteArray& note = {});
 
 struct RecoveryResult {
     bool found = false;      // a killed program had left an operation behind

@@ -99,25 +99,15 @@ bool writeFirstRecord(const QString& path, const R& record) {
 // none. Nothing when the file exists but cannot be read.
 std::optional<QByteArray> readWholeRecords(const QString& path, int recordLength);
 
-// Whole records without record n (1-based); the records after it move down by one. A number
-// that names no record leaves them as they are.
-QByteArray withoutRecord(QByteArrayView records, int recordLength, qint64 n);
-
-// Replaces `target` with `content` as one step: the content is written to `tempPath` (in the
-// same folder) with the target's mode, owner and group, flushed to the disk and then renamed
-// over the target. A crash at any moment leaves either the old or the new file whole; a stale
-// temporary file is overwritten.
+// What became of a whole-file rewrite: nothing wrong, or why it failed.
 struct ReplaceResult {
     FileError error = FileError::None;
     QString errorText;
     bool ok() const { return error == FileError::None; }
 };
-ReplaceResult replaceFile(const QString& target, const QByteArray& content,
-                          const QString& tempPath);
 
-// Rewrites a record file without record n (1-based): the records after it move down by one.
-// A file with fewer than n records is left as it is.
-ReplaceResult removeRecord(const QString& path, int recordLength, qint64 n,
-                           const QString& tempPath);
+// The number of whole records in a file, without opening or creating it: a missing file
+// holds none.
+qint64 recordCount(const QString& path, int recordLength);
 
 }  // namespace store

@@ -136,9 +136,8 @@ void Velmar::checkAndProposeClientNumber() {
     const auto setup =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
     if (store::flagOn(setup.AutUgyfelszam)) {
-        const auto usz =
-            store::readFirstRecord<store::UszNumRekord>(paths_.programFile(store::files::UszNum));
-        if (const auto next = proposedClientNumber(clientNumberEdit_->text(), setup, usz.UszNum))
+        if (const auto next =
+                proposedClientNumber(clientNumberEdit_->text(), setup, readClientCounter(paths_)))
             clientNumberEdit_->setText(QString::number(*next));
     }
     checkingClientNumber_ = false;

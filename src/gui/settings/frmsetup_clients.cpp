@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "register/counters.h"
 #include "settings/clientlist.h"
 #include "settings/frmsetup.h"
 #include "store/hungarian.h"
@@ -47,7 +48,7 @@ bool frmSetup::clientNameGiven() {
 
 std::optional<qint32> frmSetup::clientNumberFromBox() {
     // An empty box (or one that holds no number) gets the counter's next number.
-    txtUgyfelszam_->setText(offeredNumber(txtUgyfelszam_->text(), readClientCounter(paths_)));
+    txtUgyfelszam_->setText(offeredNumber(txtUgyfelszam_->text(), reg::readClientCounter(paths_)));
     const std::optional<qint32> number = clientNumber(txtUgyfelszam_->text());
     if (!number) {
         message(u"HIBA"_s,

@@ -42,6 +42,33 @@ private slots:
         QCOMPARE(reg.readProgram(u"Ugyintezo.dat"), QByteArray("234A!"));
     }
 
+    void removeRecord_data() {
+        QTest::addColumn<QByteArray>("before");  // records of 3 bytes
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray five = fromHex("111111 222222 333333 444444 555555");
+        QTest::newRow("middle") << five << 3 << fromHex("111111 222222 444444 555555");
+        QTest::newRow("first") << five << 1 << fromHex("222222 333333 444444 555555");
+        QTest::newRow("last") << five << 5 << fromHex("111111 222222 333333 444444");
+        QTest::newRow("the only one: an empty file") << fromHex("111111") << 1 << QByteArray();
+        QTest::newRow("beyond the end: unchanged") << five + "x" << 6 << five + "x";
+        QTest::newRow("trailing partial record dropped")
+            << fromHex("111111 222222 3333") << 1 << fromHex("222222");
+    }
+    void removeRecord() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, n);
+        QFETCH(QByteArray, after);
+        TempRegister files;
+        const QString path = files.yearFile(2024, u"Velmar.dat");
+        files.write(path, before);
+        files.write(files.yearFile(2024, u"xxx.dat"), "stale");
+        QVERIFY(store::removeRecord(files.paths(), u"test"_s, path, 3, n, u"xxx.dat"_s).ok());
+        QCOMPARE(files.read(path), after);
+        // The stale work file became the file, or was never needed.
+        QCOMPARE(TempRegister::exists(files.yearFile(2024, u"xxx.dat")), n > before.size() / 3);
+    }
+
     // A journal with any damage is refused: the recovery says so and touches nothing, and no
     // operation runs while it is there.
     void journalNotTrusted_data() {

@@ -26,12 +26,6 @@ QByteArray spaces(int n) {
     return QByteArray(n, ' ');
 }
 
-// rw-rw----: a register shared by a group. Created under a 022 umask, a file would be 0644.
-void shareWithGroup(const QString& path) {
-    ::umask(022);
-    QFile::setPermissions(path, QFileDevice::Permissions(0x6660));
-}
-
 QByteArray text(const char* hex, int width) {
     QByteArray b = fromHex(hex);
     return b + spaces(width - int(b.size()));
@@ -219,74 +213,6 @@ private slots:
         QVERIFY(store::readAllRecords<store::LevelRekord>(path, &error).empty());
         QCOMPARE(error, store::FileError::PathNotFound);
         QCOMPARE(store::readFirstRecord<store::NumRekord>(reg.yearFile(2013, u"Num.dat")).BeNum, 0);
-    }
-
-    void replacement() {
-        TempRegister reg;
-        const QString target = reg.programFile(u"Csoportok.dat");
-        const QString temp = reg.programFile(u"nevx.dat");
-        reg.write(target, "old content");
-        // The temporary file cannot be written: its folder does not exist.
-        QCOMPARE(store::replaceFile(target, "new", reg.programFile(u"nincs/nevx.dat")).error,
-                 store::FileError::PathNotFound);
-        QCOMPARE(reg.read(target), QByteArray("old content"));
-        // The rename cannot take place: the target is a folder.
-        QVERIFY(!store::replaceFile(reg.makeYear(2020), "new", temp).ok());
-        QVERIFY(!QFile::exists(temp));
-        // A stale temporary file of an interrupted rewrite is no obstacle and does not stay.
-        // The group's right to write stays too, whatever the umask.
-        reg.write(temp, "stale leftover");
-        shareWithGroup(target);
-        QVERIFY(store::replaceFile(target, "new", temp).ok());
-        QCOMPARE(reg.tree().value(u"Csoportok.dat"_s), "6660 new");
-        QVERIFY(!QFile::exists(temp));
-    }
-
-    void removeRecord_data() {
-        QTest::addColumn<QByteArray>("before");  // records of 3 bytes
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QByteArray>("after");
-        const QByteArray five = fromHex("111111 222222 333333 444444 555555");
-        QTest::newRow("middle") << five << 3 << fromHex("111111 222222 444444 555555");
-        QTest::newRow("first") << five << 1 << fromHex("222222 333333 444444 555555");
-        QTest::newRow("last") << five << 5 << fromHex("111111 222222 333333 444444");
-        QTest::newRow("the only one: an empty file") << fromHex("111111") << 1 << QByteArray();
-        QTest::newRow("beyond the end: unchanged") << five + "x" << 6 << five + "x";
-        QTest::newRow("trailing partial record dropped")
-            << fromHex("111111 222222 3333") << 1 << fromHex("222222");
-    }
-    void removeRecord() {
-        QFETCH(QByteArray, before);
-        QFETCH(int, n);
-        QFETCH(QByteArray, after);
-        TempRegister files;
-        const QString path = files.yearFile(2024, u"Velmar.dat");
-        const QString temp = files.yearFile(2024, u"xxx.dat");
-        files.write(path, before);
-        files.write(temp, "stale");
-        shareWithGroup(path);
-        QVERIFY(store::removeRecord(path, 3, n, temp).ok());
-        QCOMPARE(files.tree().value(u"2024/Velmar.dat"_s), "6660 " + after);
-        // The temporary copy became the file, or was never needed.
-        QCOMPARE(TempRegister::exists(temp), n > before.size() / 3);
-    }
-
-    void removeRecordFailures() {
-        TempRegister files;
-        const QString path = files.yearFile(2024, u"KiIrat.dat");
-        // A missing folder is reported as such; a missing file has nothing to remove.
-        QCOMPARE(store::removeRecord(files.yearFile(2023, u"KiIrat.dat"), 3, 1,
-                                     files.yearFile(2023, u"x.dat"))
-                     .error,
-                 store::FileError::PathNotFound);
-        files.makeYear(2024);
-        QVERIFY(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).ok());
-        // A temporary file that cannot be written leaves the file whole.
-        files.write(path, fromHex("111111 222222"));
-        QDir().mkpath(files.yearFile(2024, u"x.dat"));
-        QCOMPARE(store::removeRecord(path, 3, 1, files.yearFile(2024, u"x.dat")).error,
-                 store::FileError::Failed);
-        QCOMPARE(files.read(path), fromHex("111111 222222"));
     }
 
     void paths() {

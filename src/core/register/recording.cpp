@@ -8,6 +8,7 @@
 #include "register/clients.h"
 #include "register/counters.h"
 #include "register/numbering.h"
+#include "store/cp1250.h"
 #include "store/hungarian.h"
 #include "store/numbers.h"
 #include "store/oledate.h"
@@ -59,6 +60,18 @@ bool counterFull(const store::Paths& paths, int year, const LetterEntry& entry) 
     return !countSerial(counters, *entry.incoming, serial).has_value();
 }
 
+QStringList unstorableCharacters(const LetterEntry& entry) {
+    QStringList missing;
+    for (const QString* text : {&entry.elotag, &entry.evszam, &entry.kitolKinek, &entry.levelTargya,
+                                &entry.ugyintezo, &entry.csoportJel}) {
+        for (const QString& c : store::unencodableCp1250(*text)) {
+            if (!missing.contains(c))
+                missing << c;
+        }
+    }
+    return missing;
+}
+
 store::LevelRekord letterRecord(const LetterEntry& entry, const EntryNumbers& numbers, qint32 num,
                                 const QString& melleklet) {
     store::LevelRekord letter;
@@ -81,8 +94,8 @@ namespace {
 
 // Whether a client of this name (trimmed, ignoring case) is listed with this number.
 bool clientListed(const store::Paths& paths, const QString& name, double clientNumber) {
-    for (const auto& client :
-         store::readAllRecords<store::UgyfelRekord>(paths.programFile(store::files::Ugyfelek))) {
+    for (const auto& client : store::readExistingRecords<store::UgyfelRekord>(
+             paths.programFile(store::files::Ugyfelek))) {
         if (double(client.Ugyfelszam) == clientNumber &&
             store::sameName(store::trimmed(client.Nev), name))
             return true;
@@ -91,7 +104,7 @@ bool clientListed(const store::Paths& paths, const QString& name, double clientN
 }
 
 bool handlerListed(const store::Paths& paths, const QString& name) {
-    for (const auto& handler : store::readAllRecords<store::UgyintezoRekord>(
+    for (const auto& handler : store::readExistingRecords<store::UgyintezoRekord>(
              paths.programFile(store::files::Ugyintezo))) {
         if (store::sameName(store::trimmed(handler.Nev), name))
             return true;

@@ -45,6 +45,11 @@ struct NumberCheck {
 };
 NumberCheck checkNumbers(const LetterEntry& entry, bool keepBlankSerial = false);
 
+// The characters of the texts that a letter record would hold which Windows-1250 has no byte
+// for, even after the usual look-alikes are mapped: each once, in the order of the fields.
+// They would be stored as '?', so the user is asked first.
+QStringList unstorableCharacters(const LetterEntry& entry);
+
 // A letter dated before today's midnight is recorded only when the user says so.
 bool datedBeforeToday(double datum, QDate today);
 

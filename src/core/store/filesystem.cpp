@@ -165,7 +165,26 @@ int mkdir(const QString& path, mode_t mode) {
 }
 
 QString errorText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    // The reasons a clerk meets, in the program's language; any other as the system says it.
+    switch (error) {
+        case ENOSPC:
+            return QStringLiteral("Nincs több hely a lemezen.");
+        case EDQUOT:
+            return QStringLiteral("Elfogyott a felhasználónak jutó hely a lemezen.");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("Nincs jogosultság a fájl írásához.");
+        case EROFS:
+            return QStringLiteral("A lemez csak olvasható.");
+        case ENOENT:
+            return QStringLiteral("A fájl vagy a mappája nem található.");
+        case EISDIR:
+            return QStringLiteral("Ez egy mappa vagy eszköz, nem adatállomány.");
+        case EIO:
+            return QStringLiteral("Olvasási vagy írási hiba a lemezen.");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 void reset(Fault fault, bool syncs) {

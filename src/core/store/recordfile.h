@@ -62,21 +62,25 @@ private:
     QString errorText_;
 };
 
+// The records that whole records' bytes hold, in order.
+template <typename R>
+std::vector<R> decodeRecords(QByteArrayView bytes) {
+    std::vector<R> records;
+    records.reserve(size_t(bytes.size() / R::Size));
+    for (qsizetype at = 0; at + R::Size <= bytes.size(); at += R::Size)
+        records.push_back(R::fromBytes(bytes.sliced(at, R::Size)));
+    return records;
+}
+
 // Every whole record of a file, in file order; a missing file or folder gives none.
 template <typename R>
 std::vector<R> readAllRecords(const QString& path, FileError* error = nullptr) {
     RecordFile file(path, R::Size);
     if (error)
         *error = file.error();
-    std::vector<R> records;
     if (!file.isOpen())
-        return records;
-    const QByteArray bytes = file.readAllBytes();
-    records.reserve(size_t(bytes.size() / R::Size));
-    for (qsizetype at = 0; at + R::Size <= bytes.size(); at += R::Size) {
-        records.push_back(R::fromBytes(QByteArrayView(bytes).sliced(at, R::Size)));
-    }
-    return records;
+        return {};
+    return decodeRecords<R>(file.readAllBytes());
 }
 
 // Record 1 of a one-record file (settings, counters); the empty record when the file is
@@ -98,6 +102,12 @@ bool writeFirstRecord(const QString& path, const R& record) {
 // The bytes of every whole record of a file, read without creating it: a missing file holds
 // none. Nothing when the file exists but cannot be read.
 std::optional<QByteArray> readWholeRecords(const QString& path, int recordLength);
+
+// Every whole record of a file, read without creating it; none when it cannot be read.
+template <typename R>
+std::vector<R> readExistingRecords(const QString& path) {
+    return decodeRecords<R>(readWholeRecords(path, R::Size).value_or(QByteArray()));
+}
 
 // What became of a whole-file rewrite: nothing wrong, or why it failed.
 struct ReplaceResult {

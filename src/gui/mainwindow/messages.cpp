@@ -9,6 +9,12 @@ ui::Message errorBox(const QString& text) {
     return {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical};
 }
 
+// A write that failed: what was not done, the file and the system's reason, and the advice.
+ui::Message writeFailedBox(const QString& what, const QString& reason) {
+    return errorBox(what + u"\r\n"_s + (reason.isEmpty() ? QString() : reason + u"\r\n"_s) +
+                    u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+}
+
 }  // namespace
 
 ui::Message refusalMessage(Refusal refusal, bool incoming) {
@@ -46,10 +52,26 @@ ui::Message recordingQuestion() {
             ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
 }
 
-ui::Message recordingFailedMessage() {
-    return errorBox(
-        u"A levelet nem sikerült az adatállományba írni, nem került rögzítésre!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+ui::Message recordingFailedMessage(const QString& reason) {
+    return writeFailedBox(
+        u"A levelet nem sikerült az adatállományba írni, nem került rögzítésre!"_s, reason);
+}
+
+ui::Message counterFailedMessage(const QString& reason) {
+    return writeFailedBox(u"A számláló új értékét nem sikerült menteni!"_s, reason);
+}
+
+ui::Message unstorableCharactersQuestion(const QStringList& characters, bool modifying) {
+    QStringList quoted;
+    for (const QString& c : characters)
+        quoted << u"„"_s + c + u"”"_s;
+    return {u"FIGYELEM!"_s,
+            u"A következő karakterek nem tárolhatók az adatállományban, helyettük \"?\" "
+            u"kerül a levélbe:\r\n"_s +
+                quoted.join(u' ') + u"\r\n"_s +
+                (modifying ? u"Biztos, hogy így módosítja a levelet?"_s
+                           : u"Biztos, hogy így rögzíti a levelet?"_s),
+            ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Exclamation};
 }
 
 ui::Message modificationQuestion() {
@@ -58,10 +80,8 @@ ui::Message modificationQuestion() {
             ui::Icon::Question};
 }
 
-ui::Message modificationFailedMessage() {
-    return errorBox(
-        u"A módosítást nem sikerült az adatállományba írni!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+ui::Message modificationFailedMessage(const QString& reason) {
+    return writeFailedBox(u"A módosítást nem sikerült az adatállományba írni!"_s, reason);
 }
 
 ui::Message deletionQuestion(const store::LevelRekord& letter) {
@@ -71,10 +91,8 @@ ui::Message deletionQuestion(const store::LevelRekord& letter) {
             ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
 }
 
-ui::Message deletionFailedMessage() {
-    return errorBox(
-        u"A levelet nem sikerült törölni az adatállományból!\r\n"
-        u"Ellenőrízze, hogy az adatok mappája írható-e."_s);
+ui::Message deletionFailedMessage(const QString& reason) {
+    return writeFailedBox(u"A levelet nem sikerült törölni az adatállományból!"_s, reason);
 }
 
 ui::Message letterChangedMessage() {

@@ -23,15 +23,21 @@ ui::Message pastDateQuestion();
 ui::Message noDirectionMessage();
 // The confirmation, when "Rákérdezés rögzítésre." is ticked.
 ui::Message recordingQuestion();
-// A letter file that cannot be written: nothing of the letter is kept.
-ui::Message recordingFailedMessage();
+// A letter file that cannot be written: nothing of the letter is kept. `reason` names the file
+// that failed and why.
+ui::Message recordingFailedMessage(const QString& reason);
+// The year's counters (Num.dat) or the client counter (UszNum.dat) could not be stored.
+ui::Message counterFailedMessage(const QString& reason);
+// Characters that the letter file cannot hold and would be stored as "?": go on or not.
+// `modifying` asks about a modification, otherwise about a recording.
+ui::Message unstorableCharactersQuestion(const QStringList& characters, bool modifying);
 
 // --- Modification and deletion ---
 
 ui::Message modificationQuestion();
-ui::Message modificationFailedMessage();
+ui::Message modificationFailedMessage(const QString& reason);
 ui::Message deletionQuestion(const store::LevelRekord& letter);
-ui::Message deletionFailedMessage();
+ui::Message deletionFailedMessage(const QString& reason);
 // The selected letter's record is gone or holds other bytes than when it was selected.
 ui::Message letterChangedMessage();
 // The selected letter lives in another year than the picker shows; `action` names what acts

@@ -170,7 +170,7 @@ private:
     // for a new letter, with the two buttons off until the next selection.
     void finishChange(bool jumpToLast);
     // Reports a modification or deletion that was not written; true when it was.
-    bool changeWritten(const ChangeOutcome& outcome, const ui::Message& failed);
+    bool changeWritten(const ChangeOutcome& outcome, ui::Message (*failed)(const QString& reason));
 
     // Searching the register (velmar_search.cpp) and the help of the entry fields
     // (velmar_assist.cpp).

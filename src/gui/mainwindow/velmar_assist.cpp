@@ -161,10 +161,8 @@ void Velmar::setNextClientNumber() {
                                          ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
         return;
     }
-    if (!storeClientCounter(paths_, *counter).ok) {
-        platform_.dialogs.message(
-            this, {u"HIBA"_s, u"A következő ügyfélszám nem menthető el (UszNum.dat)."_s,
-                   ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+    if (const store::OperationResult stored = storeClientCounter(paths_, *counter); !stored.ok) {
+        platform_.dialogs.message(this, counterFailedMessage(stored.text()));
         return;
     }
     clientNumberEdit_->setText(QString::number(qint64(*counter) + 1));

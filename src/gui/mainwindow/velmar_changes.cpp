@@ -63,6 +63,10 @@ void Velmar::onModify() {
         return;
     }
 
+    if (const QStringList lost = unstorableCharacters(entry);
+        !lost.isEmpty() && platform_.dialogs.message(
+                               this, unstorableCharactersQuestion(lost, true)) != ui::Answer::Yes)
+        return;
     if (askDocumentCheck_->isChecked())
         chooseDocument();
     if (platform_.dialogs.message(this, modificationQuestion()) != ui::Answer::Yes)
@@ -70,11 +74,12 @@ void Velmar::onModify() {
 
     if (changeWritten(
             modifyLetter(paths_, *state_.selection, entry, check.numbers, state_.documents),
-            modificationFailedMessage()))
+            modificationFailedMessage))
         finishChange(false);
 }
 
-bool Velmar::changeWritten(const ChangeOutcome& outcome, const ui::Message& failed) {
+bool Velmar::changeWritten(const ChangeOutcome& outcome,
+                           ui::Message (*failed)(const QString& reason)) {
     switch (outcome.result) {
         case ChangeResult::Done:
             return true;
@@ -87,7 +92,7 @@ bool Velmar::changeWritten(const ChangeOutcome& outcome, const ui::Message& fail
         case ChangeResult::Failed:
             break;
     }
-    platform_.dialogs.message(this, failed);
+    platform_.dialogs.message(this, failed(outcome.write.text()));
     return false;
 }
 
@@ -100,7 +105,7 @@ void Velmar::onDelete() {
 
     state_.settings =
         store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    if (changeWritten(deleteLetter(paths_, *state_.selection), deletionFailedMessage()))
+    if (changeWritten(deleteLetter(paths_, *state_.selection), deletionFailedMessage))
         finishChange(store::flagOn(state_.settings.UtolsoSorraUgras));
 }
 

@@ -224,7 +224,8 @@ void Velmar::onCaptionDoubleClicked() {
     store::NumRekord num = readCounters(paths_, QString::number(year));
     num.BeNum = counter(incomingCounterEdit_, num.BeNum);
     num.KiNum = counter(outgoingCounterEdit_, num.KiNum);
-    storeCounters(paths_, year, num);
+    if (const store::OperationResult stored = storeCounters(paths_, year, num); !stored.ok)
+        platform_.dialogs.message(this, counterFailedMessage(stored.text()));
 }
 
 }  // namespace reg

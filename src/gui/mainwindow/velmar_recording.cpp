@@ -130,6 +130,10 @@ void Velmar::onRecord() {
         field->selectAll();
         return;
     }
+    // Characters the letter file cannot hold are shown before anything is stored.
+    if (const QStringList lost = unstorableCharacters(entry);
+        !lost.isEmpty() && ask(unstorableCharactersQuestion(lost, false)) != ui::Answer::Yes)
+        return;
     // The confirmation.
     if (askRecordingCheck_->isChecked() && ask(recordingQuestion()) != ui::Answer::Yes)
         return;
@@ -149,7 +153,7 @@ void Velmar::onRecord() {
         return;
     }
     if (outcome.result == RecordOutcome::Result::WriteFailed) {
-        ask(recordingFailedMessage());
+        ask(recordingFailedMessage(outcome.write.text()));
         return;
     }
     // The lists show the new letter.

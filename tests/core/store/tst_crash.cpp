@@ -13,9 +13,12 @@
 #include <functional>
 
 #include "backup/yearbackup.h"
+#include "register/changes.h"
+#include "register/recording.h"
 #include "settings/clientlist.h"
 #include "settings/groupfile.h"
 #include "store/filesystem.h"
+#include "store/oledate.h"
 #include "store/operation.h"
 #include "support/tempregister.h"
 #include "tools/demoregister.h"
@@ -67,12 +70,53 @@ bool backUp(P p) {
 bool addClient(P p) {
     return settings::addClient(p, u"Új Ügyfél"_s, 4321) == settings::AddResult::Added;
 }
+// A letter as the entry fields give it, dated in the year, to a new correspondent and handler
+// (and with "first ..." rows, without Num.dat or KiIrat.dat).
+reg::LetterEntry entry() {
+    reg::LetterEntry e;
+    e.datum = store::oleFromDate(QDate(kYear, 3, 1));
+    e.incoming = true;
+    e.elotag = u"B/"_s;
+    e.evszam = u"/2024"_s;
+    e.kitolKinek = u"Új Partner Kft."_s;
+    e.levelTargya = u"Árajánlat"_s;
+    e.ugyintezo = u"Új Ügyintéző"_s;
+    return e;
+}
+bool recordLetter(P p) {
+    const reg::LetterEntry e = entry();
+    return reg::recordLetter(p, kYear, e, reg::checkNumbers(e).numbers,
+                             {u"a.pdf"_s, u"\"a.pdf\""_s, u"\"/d/a.pdf\""_s}, {})
+               .result == reg::RecordOutcome::Result::Recorded;
+}
+reg::SelectedLetter selected(P p, qint64 record) {
+    const store::RecordFile letters(p.yearFile(kYear, store::files::Velmar),
+                                    store::LevelRekord::Size);
+    return {{QString::number(kYear), record}, letters.readBytes(record)};
+}
+// The letter's correspondent keeps its name and gets another client number: every client of
+// the name is renumbered with it.
+bool modifyLetter(P p) {
+    const reg::SelectedLetter letter = selected(p, 2);
+    reg::LetterEntry e = entry();
+    e.kitolKinek = letter.letter().KitolKinek;
+    e.ugyfelszam = u"4321"_s;
+    return reg::modifyLetter(p, letter, e, reg::checkNumbers(e).numbers, {}).result ==
+           reg::ChangeResult::Done;
+}
+bool deleteLetter(P p) {
+    return reg::deleteLetter(p, selected(p, 3)).result == reg::ChangeResult::Done;
+}
 const struct Scenario {
     const char* name;
     const char16_t* missing;
     bool (*run)(P);
 } kScenarios[] = {
     {"several files", nullptr, severalFiles},
+    {"recording", nullptr, recordLetter},
+    {"first recording", u"2024/KiIrat.dat", recordLetter},
+    {"modification", nullptr, modifyLetter},
+    {"deletion", nullptr, deleteLetter},
     {"backup", nullptr, backUp},
     {"first backup", u"2024/Mentés.dat", backUp},
     {"restore", nullptr, [](P p) { return backup::restoreYear(p, kYear).ok(); }},

@@ -1,6 +1,7 @@
 // Keeping the register from the main window: one case per operation shows that the window
 // reads its fields, asks, writes and refreshes. The rules are in tst_register_rules.cpp.
 
+#include "store/filesystem.h"
 #include "support/mainwindow.h"
 
 using namespace testing;
@@ -183,21 +184,48 @@ private slots:
     void writeFailureKeepsTheCounter() {
         MainWindow w;
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0000 0100"));
-        // A letter file that opens but takes no byte, as on a full disk.
-        QVERIFY(QFile::link("/dev/full", w.files.yearFile(2024, u"Velmar.dat")));
         w.start();
         w.find<QCheckBox>("chkMellekletKerdes")->setChecked(false);
         w.find<QCheckBox>("chkRogzitKerdes")->setChecked(false);
         w.click("Option1_0");
         w.setText("txtKitolKinek", "Partner");
         w.test.dialogs.answerMessage(ui::Answer::Ok);
+        // The disk fills up at the letter's write: the box names the file and the reason.
+        const TempRegister::Tree before = w.files.tree();
+        store::fs::reset({store::fs::Fault::Action::Fail, 4, ENOSPC}, false);
         w.click("cmdRogzit");
-        QCOMPARE(w.test.dialogs.messages.value(0),
-                 hiba("A levelet nem sikerült az adatállományba írni, nem került rögzítésre!"
-                      "\r\nEllenőrízze, hogy az adatok mappája írható-e."));
+        store::fs::reset();
+        const QString text = w.test.dialogs.messages.value(0).text;
+        QVERIFY2(text.startsWith("A levelet nem sikerült az adatállományba írni, nem került "
+                                 "rögzítésre!\r\n" +
+                                 w.files.folder()) &&
+                     text.endsWith(": Nincs több hely a lemezen.\r\nEllenőrízze, hogy az "
+                                   "adatok mappája írható-e."),
+                 qPrintable(text));
+        QCOMPARE(w.files.tree(), before);
         QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0000 0100"));
         QCOMPARE(w.files.readProgram(u"Ugyfelek.dat"), QByteArray());
         QCOMPARE(w.text("txtKitolKinek"), "Partner");
+    }
+
+    // Characters without a Windows-1250 byte are named before anything is stored; look-alikes
+    // that have one (õ for ő) and the code page's own (€) are not.
+    void unstorableCharactersAskFirst() {
+        MainWindow w;
+        w.start();
+        w.find<QCheckBox>("chkMellekletKerdes")->setChecked(false);
+        w.click("Option1_0");
+        w.setText("txtKitolKinek", "Kõrösi Ŧ Kft.");
+        w.setText("txtLevelTargya", "€ ✓ Ŧ");
+        w.test.dialogs.answerMessage(ui::Answer::No);
+        w.click("cmdRogzit");
+        QCOMPARE(w.test.dialogs.messages,
+                 (QList<ui::Message>{{"FIGYELEM!",
+                                      "A következő karakterek nem tárolhatók az adatállományban, "
+                                      "helyettük \"?\" kerül a levélbe:\r\n„Ŧ” „✓”\r\nBiztos, "
+                                      "hogy így rögzíti a levelet?",
+                                      ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Exclamation}}));
+        QCOMPARE(w.files.readYear(2024, u"Velmar.dat"), QByteArray());
     }
 
     void deletion_data() {

@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "store/operation.h"
@@ -95,12 +94,14 @@ void BM_DeleteSeparateRewrites(benchmark::State& state) {
         state.PauseTiming();
         year.restore();
         state.ResumeTiming();
+        // Each file rewritten as an operation of its own: what the register had before one
+        // operation covered every file of a deletion.
         const bool ok =
-            store::removeRecord(year.file(u"Velmar.dat"), store::LevelRekord::Size, 16000,
-                                year.file(u"xxx.dat"))
+            store::removeRecord(year.paths(), QStringLiteral("deletion"), year.file(u"Velmar.dat"),
+                                store::LevelRekord::Size, 16000, QStringLiteral("xxx.dat"))
                 .ok() &&
-            store::removeRecord(year.file(u"KiIrat.dat"), store::IratRekord::Size, 16000,
-                                year.file(u"xxk.dat"))
+            store::removeRecord(year.paths(), QStringLiteral("deletion"), year.file(u"KiIrat.dat"),
+                                store::IratRekord::Size, 16000, QStringLiteral("xxk.dat"))
                 .ok() &&
             store::writeFirstRecord(year.file(u"Num.dat"), store::NumRekord::fromBytes(kCounters));
         if (!ok)
@@ -116,15 +117,10 @@ void BM_DeleteOperation(benchmark::State& state) {
         year.restore();
         state.ResumeTiming();
         store::Operation operation(year.paths(), QStringLiteral("deletion"));
-        for (const auto& [name, size, work] :
-             {std::tuple{u"Velmar.dat", store::LevelRekord::Size, u"xxx.dat"},
-              std::tuple{u"KiIrat.dat", store::IratRekord::Size, u"xxk.dat"}}) {
-            const QString path = year.file(QStringView(name));
-            const qint64 count = QFileInfo(path).size() / size;
-            operation.replaceByCopy(
-                path, {{path, 0, 15999 * size}, {path, 16000 * size, (count - 16000) * size}},
-                QString::fromUtf16(work));
-        }
+        operation.removeRecord(year.file(u"Velmar.dat"), store::LevelRekord::Size, 16000,
+                               QStringLiteral("xxx.dat"));
+        operation.removeRecord(year.file(u"KiIrat.dat"), store::IratRekord::Size, 16000,
+                               QStringLiteral("xxk.dat"));
         operation.writeAt(year.file(u"Num.dat"), 0, kCounters);
         if (!operation.commit().ok)
             state.SkipWithError("not committed");

@@ -1,6 +1,7 @@
-// Recording a letter into, and deleting a letter from, a full year of the register, through
-// the main window as the user does it: each measured step includes the checks, the file
-// writes, the reload of the three lists and the selection of the last row.
+// Recording a letter into, modifying one in and deleting one from a full year of the
+// register, through the main window as the user does it: each measured step includes the
+// checks, the operation's writes and syncs, the reload of the three lists and the selection
+// of the last row. Argument 1: with the register log, 0: without it.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -24,7 +25,7 @@ constexpr int kYear = 2024;
 
 // The main window on a demo register whose year holds `letters` letters.
 struct FullYear {
-    explicit FullYear(int letters) {
+    FullYear(int letters, bool logged) {
         DemoOptions options;
         options.year = kYear;
         options.letters = letters;
@@ -33,7 +34,7 @@ struct FullYear {
             saved.push_back({w.files.yearFile(kYear, QStringView(name)), {}});
         for (auto& [path, bytes] : saved)
             bytes = w.files.read(path);
-        w.start();
+        w.start(logged);
         w.find<QCheckBox>(QStringLiteral("chkMellekletKerdes"))->setChecked(false);
         w.find<QCheckBox>(QStringLiteral("chkRogzitKerdes"))->setChecked(false);
         auto* groups = w.find<QComboBox>(QStringLiteral("cmbCsoportok"));
@@ -54,7 +55,7 @@ struct FullYear {
 };
 
 void recordIntoAFullYear(benchmark::State& state) {
-    FullYear year(32766);
+    FullYear year(32766, state.range(0) != 0);
     const store::UgyfelRekord client = demoClients(120, 2024).front();
     for (auto _ : state) {
         state.PauseTiming();
@@ -72,10 +73,33 @@ void recordIntoAFullYear(benchmark::State& state) {
     if (year.w.files.read(year.w.files.yearFile(kYear, u"Velmar.dat")).size() != 32767 * 258)
         state.SkipWithError("the letter was not recorded");
 }
-BENCHMARK(recordIntoAFullYear)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(recordIntoAFullYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void modifyInAFullYear(benchmark::State& state) {
+    FullYear year(32767, state.range(0) != 0);
+    auto* list = year.w.find<ui::ReportView>(QStringLiteral("ListView1"));
+    auto* subject = year.w.find<QPlainTextEdit>(QStringLiteral("txtLevelTargya"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        year.restore();
+        list->selectRow(16000);
+        subject->setPlainText(subject->toPlainText() + QStringLiteral(" (javítva)"));
+        year.w.test.dialogs.answerInput(QStringLiteral("2"));
+        year.w.test.dialogs.answerMessage(ui::Answer::Yes);
+        state.ResumeTiming();
+
+        year.w.find<QPushButton>(QStringLiteral("cmdModosit"))->click();
+    }
+    // Every box was the question; a refusal or a failure would be another.
+    for (const ui::Message& message : year.w.test.dialogs.messages) {
+        if (message.title != QStringLiteral(" Módosítás az adatállományban !"))
+            state.SkipWithError("the letter was not modified");
+    }
+}
+BENCHMARK(modifyInAFullYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void deleteFromAFullYear(benchmark::State& state) {
-    FullYear year(32767);
+    FullYear year(32767, state.range(0) != 0);
     auto* list = year.w.find<ui::ReportView>(QStringLiteral("ListView1"));
     for (auto _ : state) {
         state.PauseTiming();
@@ -89,6 +113,6 @@ void deleteFromAFullYear(benchmark::State& state) {
     if (year.w.files.read(year.w.files.yearFile(kYear, u"Velmar.dat")).size() != 32766 * 258)
         state.SkipWithError("the letter was not deleted");
 }
-BENCHMARK(deleteFromAFullYear)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(deleteFromAFullYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

@@ -118,13 +118,15 @@ struct MainWindow : WindowAccess<reg::Velmar> {
 
     // As the program starts: the register log hears the register's operations (at the test
     // clock's time), start-up recovery runs, then the window is created and runs its start-up.
-    reg::Velmar& start() {
+    // `logged` false leaves the log out, as a build without it (the benchmarks compare).
+    reg::Velmar& start(bool logged = true) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
         log.setClock([this] { return test.clock.now(); });
         log.setReporter(logwindow::setAsideReporter(test.dialogs));
         log.open();
         store::Paths paths = files.paths();
-        paths.setObserver(&log);
+        if (logged)
+            paths.setObserver(&log);
         store::recoverOperations(paths);
         window = std::make_unique<reg::Velmar>(test.platform, paths);
         window->start();

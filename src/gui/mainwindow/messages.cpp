@@ -66,7 +66,7 @@ ui::Message unstorableCharactersQuestion(const QStringList& characters, bool mod
     for (const QString& c : characters)
         quoted << u"„"_s + c + u"”"_s;
     return {u"FIGYELEM!"_s,
-            u"A következő karakterek nem tárolhatók az adatállományban, helyettük \"?\" "
+            u"A következő karakterek nem tárolhatók az adatállományban, helyettük „?” "
             u"kerül a levélbe:\r\n"_s +
                 quoted.join(u' ') + u"\r\n"_s +
                 (modifying ? u"Biztos, hogy így módosítja a levelet?"_s

@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(w.test.dialogs.messages,
                  (QList<ui::Message>{{"FIGYELEM!",
                                       "A következő karakterek nem tárolhatók az adatállományban, "
-                                      "helyettük \"?\" kerül a levélbe:\r\n„Ŧ” „✓”\r\nBiztos, "
+                                      "helyettük „?” kerül a levélbe:\r\n„Ŧ” „✓”\r\nBiztos, "
                                       "hogy így rögzíti a levelet?",
                                       ui::Buttons::YesNo, ui::Answer::No, ui::Icon::Exclamation}}));
         QCOMPARE(w.files.readYear(2024, u"Velmar.dat"), QByteArray());

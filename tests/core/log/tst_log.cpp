@@ -6,13 +6,17 @@
 #include <QTest>
 #include <QUuid>
 
+#include "backup/yearbackup.h"
 #include "log/csv.h"
 #include "log/database.h"
 #include "log/fields.h"
 #include "log/log.h"
 #include "log/restore.h"
+#include "settings/clientlist.h"
+#include "settings/groupfile.h"
 #include "support/tempregister.h"
 
+using namespace Qt::StringLiterals;
 using namespace testing;
 using namespace eventlog;
 
@@ -94,6 +98,39 @@ private slots:
         log.undone(op.id);
         log.undone(op.id);
         QCOMPARE(reader.count({}), 0);
+    }
+
+    // The changes of the program folder's lists and of a year's backup are logged with their
+    // kind, the name or year they concern, and the record they change.
+    void listChangesAreLogged() {
+        TempRegister files;
+        files.write(files.yearFile(2024, u"Velmar.dat"), letterBytes(1, "Ádám"));
+        Log log(files.folder());
+        log.open();
+        store::Paths paths = files.paths();
+        paths.setObserver(&log);
+        QCOMPARE(settings::addClient(paths, u"Kovács Kft."_s, 1001), settings::AddResult::Added);
+        QVERIFY(settings::changeClient(paths, 1, u"Kovács Bt."_s, 1002));
+        QVERIFY(settings::removeClient(paths, 1).ok());
+        QVERIFY(groups::addGroup(paths, u"Pénzügy"_s, u"P"_s));
+        QVERIFY(groups::deleteGroup(paths, 1).ok());
+        QVERIFY(backup::backupYear(paths, 2024).ok());
+        QVERIFY(backup::restoreYear(paths, 2024).ok());
+
+        LogReader reader(files.folder());
+        QStringList seen;
+        for (const Entry& entry : reader.page({}, 0, 10)) {
+            const Entry whole = *reader.entry(entry.id);
+            seen.prepend(u"%1 %2 %3 %4 %5"_s.arg(entry.kind, entry.change.number)
+                             .arg(entry.change.year)
+                             .arg(whole.change.before.size())
+                             .arg(whole.change.after.size()));
+        }
+        QCOMPARE(seen, (QStringList{"client-added Kovács Kft. 0 0 44",
+                                    "client-changed Kovács Bt. 0 44 44",
+                                    "client-removed Kovács Bt. 0 44 0",
+                                    "group-added Pénzügy 0 0 32", "group-deleted Pénzügy 0 32 0",
+                                    "year-backup  2024 0 0", "year-restore  2024 0 0"}));
     }
 
     // A database that is no SQLite file, is damaged, or belongs to another program or schema

@@ -108,6 +108,8 @@ private slots:
         QCOMPARE(w.find<QWidget>("ListView1")->palette().color(QPalette::Base), QColor(Qt::black));
         for (const char* name : {"Option1_0", "Option1_1"})
             QVERIFY(enabled(w, name) && !checked(w, name));
+        // No letter is chosen: "&Módosítás" and "&Törlés" wait for one.
+        QVERIFY(!enabled(w, "cmdModosit") && !enabled(w, "cmdTorles"));
         QCOMPARE(w.find<QComboBox>("cmbCsoportok")->count(), 0);
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
@@ -168,6 +170,7 @@ private slots:
         auto* combo = w.find<QComboBox>("cmbCsoportok");
         QCOMPARE(combo->itemText(0), "Pénzügy");
         QCOMPARE(combo->count(), 2);
+        QVERIFY(!enabled(w, "Option1_0") && !enabled(w, "Option1_1"));
 
         w.setText("txtSorszam", "/2024");
         combo->setCurrentIndex(1);

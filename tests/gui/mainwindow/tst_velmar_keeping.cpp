@@ -48,7 +48,7 @@ ui::Message hiba(const QString& text) {
 }
 
 struct Deleted {
-    int letters, deleted;
+    int deleted;
     bool blankSerial;
     QString number;  // in the question
     QList<int> kept;
@@ -96,10 +96,6 @@ private slots:
 
     void recordingWritesTheLetterAndItsLists() {
         MainWindow w;
-        store::SetupRekord setup;
-        setup.KezdoUgyfelszam = 1000;
-        w.files.writeSetup(setup);
-        w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("EC030000"));  // 1004
         w.start();
         w.click("Option1_0");
         fill(w, "Őri Kft.", "1001");
@@ -120,12 +116,8 @@ private slots:
         QCOMPARE(w.files.readYear(2024, u"KiIrat.dat"),
                  "\"valasz 12.doc\"" + spaces(35) + "\"/home/iroda/Levelek/valasz 12.doc\"" +
                      spaces(265));
-        QCOMPARE(w.files.readProgram(u"Ugyfelek.dat"),
-                 fromHex("D5") + "ri Kft." + spaces(32) + fromHex("E9030000"));
-        QCOMPARE(w.files.readProgram(u"UszNum.dat"), fromHex("ED030000"));
-        QCOMPARE(w.files.readProgram(u"Ugyintezo.dat"), "Kiss Anna" + spaces(31));
-
-        // The lists show the letter; the entry area waits for the next one.
+        // The lists show the letter; the entry area waits for the next one. (The client and
+        // case handler lists grow as tst_register_rules.cpp shows.)
         QCOMPARE(cell(w.window.get(), "ListView4", 0, 4), "Őri Kft.");
         QCOMPARE(w.text("txtKitolKinek") + w.text("txtUgyfelszam") + w.text("txtSorszam") +
                      w.text("txUgyintezo"),
@@ -233,11 +225,9 @@ private slots:
         // Letters: 1 in 1, 2 in 2, 3 out 1, 4 in 3, 5 out 2. The counter of the deleted
         // letter's direction goes down by one wherever the letter stood.
         QTest::newRow("record 3 of 5")
-            << Deleted{5, 3, false, "K/1/2024", {1, 2, 4, 5}, fromHex("0100 0300"), "2"};
+            << Deleted{3, false, "K/1/2024", {1, 2, 4, 5}, fromHex("0100 0300"), "2"};
         QTest::newRow("blank serial")
-            << Deleted{5, 2, true, "B//2024", {1, 3, 4, 5}, fromHex("0200 0200"), "3"};
-        QTest::newRow("the only letter")
-            << Deleted{1, 1, false, "B/1/2024", {}, fromHex("0200 0200"), "3"};
+            << Deleted{2, true, "B//2024", {1, 3, 4, 5}, fromHex("0200 0200"), "3"};
     }
     void deletion() {
         QFETCH(Deleted, c);
@@ -246,9 +236,8 @@ private slots:
                                                letterOf(5, false, 2)};
         if (c.blankSerial)
             all[size_t(c.deleted - 1)].Sorszam = store::kBlankSerial;
-        all.resize(size_t(c.letters));
         std::vector<store::IratRekord> documents;
-        for (int n = 1; n <= c.letters; ++n)
+        for (int n = 1; n <= 5; ++n)
             documents.push_back({QStringLiteral("\"d%1.doc\"").arg(n), "\"/d\""});
         MainWindow w;
         w.files.writeLetters(2024, all);

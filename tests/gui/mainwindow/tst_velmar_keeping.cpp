@@ -48,7 +48,7 @@ ui::Message hiba(const QString& text) {
 }
 
 struct Deleted {
-    int deleted;
+    int letters, deleted;
     bool blankSerial;
     QString number;  // in the question
     QList<int> kept;
@@ -225,9 +225,11 @@ private slots:
         // Letters: 1 in 1, 2 in 2, 3 out 1, 4 in 3, 5 out 2. The counter of the deleted
         // letter's direction goes down by one wherever the letter stood.
         QTest::newRow("record 3 of 5")
-            << Deleted{3, false, "K/1/2024", {1, 2, 4, 5}, fromHex("0100 0300"), "2"};
+            << Deleted{5, 3, false, "K/1/2024", {1, 2, 4, 5}, fromHex("0100 0300"), "2"};
         QTest::newRow("blank serial")
-            << Deleted{2, true, "B//2024", {1, 3, 4, 5}, fromHex("0200 0200"), "3"};
+            << Deleted{5, 2, true, "B//2024", {1, 3, 4, 5}, fromHex("0200 0200"), "3"};
+        QTest::newRow("the only letter")
+            << Deleted{1, 1, false, "B/1/2024", {}, fromHex("0200 0200"), "3"};
     }
     void deletion() {
         QFETCH(Deleted, c);
@@ -236,8 +238,9 @@ private slots:
                                                letterOf(5, false, 2)};
         if (c.blankSerial)
             all[size_t(c.deleted - 1)].Sorszam = store::kBlankSerial;
+        all.resize(size_t(c.letters));
         std::vector<store::IratRekord> documents;
-        for (int n = 1; n <= 5; ++n)
+        for (int n = 1; n <= c.letters; ++n)
             documents.push_back({QStringLiteral("\"d%1.doc\"").arg(n), "\"/d\""});
         MainWindow w;
         w.files.writeLetters(2024, all);

@@ -110,6 +110,7 @@ private slots:
             QVERIFY(enabled(w, name) && !checked(w, name));
         // No letter is chosen: "&Módosítás" and "&Törlés" wait for one.
         QVERIFY(!enabled(w, "cmdModosit") && !enabled(w, "cmdTorles"));
+        QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QVERIFY(w.test.dialogs.messages.isEmpty());
     }

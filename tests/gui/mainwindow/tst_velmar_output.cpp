@@ -50,9 +50,10 @@ class VelmarOutputTest : public QObject {
 
 private slots:
     // The lines follow the list: as reloaded (incoming by serial, the blank serial's " "
-    // first, then outgoing), then sorted by "Kitől/Kinek". The long registration number loses
-    // its end; a ";" in a text stays; a backslash in the name separates folders, as it did on
-    // Windows. A cancelled box, an empty name and a year without folder write nothing.
+    // first, then outgoing), then sorted by "Kitől/Kinek"; a list a search left empty exports
+    // the header alone. The long registration number loses its end; a ";" in a text stays; a
+    // backslash in the name separates folders, as it did on Windows. A cancelled box, an
+    // empty name and a year without folder write nothing.
     void exportFollowsTheList() {
         MainWindow w;
         w.files.writeLetters(2024, threeLetters());
@@ -75,6 +76,12 @@ private slots:
                                "Excel fájl útvonala:\r\n" + path + "\r\n", ui::Buttons::Ok,
                                ui::Answer::Ok, ui::Icon::Exclamation};
         QCOMPARE(w.test.dialogs.messages.value(0), told);
+        w.setText("txtKitolKinek", "Nincs ilyen");
+        w.click("Command1_2");
+        w.test.dialogs.answerInput(QStringLiteral("ures"));
+        w.test.dialogs.answerMessage(ui::Answer::Ok);
+        w.trigger("mnuExcel");
+        QCOMPARE(w.files.readYear(2024, u"ures.csv"), kHeaderLine);
 
         w.test.dialogs.answerInput(std::nullopt);
         w.test.dialogs.answerInput(QString());
@@ -84,14 +91,14 @@ private slots:
         w.test.dialogs.answerInput(QStringLiteral("l"));
         w.test.dialogs.answerMessage(ui::Answer::Ok);
         w.trigger("mnuExcel");
-        QCOMPARE(w.test.dialogs.messages.size(), 3);
+        QCOMPARE(w.test.dialogs.messages.size(), 4);
         QCOMPARE(w.test.dialogs.messages.last(),
                  (ui::Message{"! HIBA !",
                               "Az Excel fájl nem jött létre!\r\n" + w.files.folder() +
                                   "/2031/l.csv\r\nEllenőrízd a fájl nevét és a mappát!\r\n",
                               ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical}));
         QCOMPARE(QDir(w.files.makeYear(2024)).entryList(QDir::Files),
-                 (QStringList{"nevsor.csv", "Velmar.dat"}));
+                 (QStringList{"nevsor.csv", "ures.csv", "Velmar.dat"}));
         QVERIFY(!TempRegister::exists(w.files.yearFile(2031, u"")));
     }
 

@@ -51,7 +51,7 @@ private slots:
 
     // The middle group goes without a question; the button then waits for a new click, as
     // the selected record number is stale. Removing the last record or the only one is
-    // store::removeRecord's (tst_records.cpp).
+    // store::removeRecord's (tst_operation.cpp).
     void deleteKeepsTheOrder() {
         const QByteArray a = group("A", "1"), b = group("B", "2"), c = group("C", "3");
         GroupWindow g(a + b + c);

@@ -309,7 +309,7 @@ private slots:
     }
 
     // The middle client goes, asked for by its upper-cased name; the rest are renumbered.
-    // Removing the last record or the only one is store::removeRecord's (tst_records.cpp).
+    // Removing the last record or the only one is store::removeRecord's (tst_operation.cpp).
     void removeRenumbersTheRest() {
         SetupWindow s;
         openWith(s, kAlfa + kOri + kBeta);

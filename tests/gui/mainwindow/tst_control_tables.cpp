@@ -1,9 +1,9 @@
-// The four windows, the log window and the choice of a snapshot to restore, as the keyboard and
-// assistive technology reach them: every input control is
-// announced by its caption (or a name of its own), every access key reaches its control, and no
-// two usable controls share one unless the decisions say so. Also what only the windows' set-up
-// decides: the fixed heights, the lists' column widths and right-aligned numbers, and the boxes
-// as long as the record fields they fill.
+// The four windows, the log window and the choice of a snapshot to restore, as the keyboard
+// and assistive technology reach them: every input control is announced by its caption (or a
+// name of its own), every access key reaches its control, and no two usable controls share one
+// unless the decisions say so. Also what only the windows' set-up decides: the designed
+// heights, the lists' column widths and right-aligned numbers, and the boxes as long as the
+// record fields they fill.
 
 #include <QApplication>
 #include <QHeaderView>

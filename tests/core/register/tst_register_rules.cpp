@@ -31,20 +31,15 @@ private slots:
             QCOMPARE(serialOf(year, serialBox, yearBox), serial);
     }
 
-    // A year without folder gets it with an empty letter file and starts at 1; a full
-    // counter proposes nothing. Num.dat is only read.
+    // A year without folder gets it with an empty letter file and starts at 1. (A group's
+    // prefix, the next number of a counter and a full counter are shown through the main
+    // window in tst_velmar_keeping.cpp.)
     void proposedNumbers() {
         testing::TempRegister files;
         const NumberProposal fresh = proposeNumber(files.paths(), 2024, true, {});
         QCOMPARE(fresh.elotag + fresh.sorszam + fresh.evszam, "B/1/2024");
         QCOMPARE(files.readYear(2024, u"Velmar.dat"), QByteArray());
         QVERIFY(testing::TempRegister::exists(files.yearFile(2024, u"Velmar.dat")));
-        files.write(files.yearFile(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
-        QCOMPARE(proposeNumber(files.paths(), 2023, true, QStringLiteral("A")).elotag, "AB/");
-        QCOMPARE(proposeNumber(files.paths(), 2023, true, {}).sorszam, "38");
-        const NumberProposal full = proposeNumber(files.paths(), 2023, false, {});
-        QVERIFY(full.counterFull && full.sorszam.isEmpty());
-        QCOMPARE(files.readYear(2023, u"Num.dat"), testing::fromHex("FF7F 2500"));
     }
 
     void counterMovesByOneOnly() {
@@ -93,7 +88,9 @@ private slots:
                  "Kiss Anna" + QByteArray(31, ' ') + "Nagy \xC9va" + QByteArray(32, ' '));
         // Two clients (1005 and 1006 under the same name); the counter moved once for each,
         // from the starting number.
-        QCOMPARE(files.readProgram(u"Ugyfelek.dat").size(), 2 * store::UgyfelRekord::Size);
+        const QByteArray partner = "\xDAj Partner" + QByteArray(30, ' ');
+        QCOMPARE(files.readProgram(u"Ugyfelek.dat"),
+                 partner + testing::fromHex("ED030000") + partner + testing::fromHex("EE030000"));
         QCOMPARE(files.readProgram(u"UszNum.dat"), testing::fromHex("E9030000"));
     }
 
@@ -197,7 +194,6 @@ private slots:
             const std::vector<int> rows = matchingClients(clients, typed);
             return QList<int>(rows.begin(), rows.end());
         };
-        QCOMPARE(found("ko"), (QList<int>{0, 2}));
         QCOMPARE(found(" SZABÓ "), QList<int>{1});
         QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
         QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));

@@ -46,10 +46,8 @@ private slots:
         row("client 12.5 nothing", {Criterion::Ugyfelszam, "12.5", "12", false});
         row("empty client finds 0", {Criterion::Ugyfelszam, "", "0", true});
         row("subject line break", {Criterion::LevelTargya, "egy\nkettő", "egy\r\nkettő", true});
-        // Names, subjects and handlers are compared on their stored bytes, upper-cased.
+        // Names are compared on their stored bytes, upper-cased, accents too.
         row("accented name", {Criterion::KitolKinek, "őri", "  ŐRI Bt.", true});
-        row("subject any case", {Criterion::LevelTargya, "SZÁMLA", "a számla", true});
-        row("handler", {Criterion::Ugyintezo, "anna", "Kiss Anna", true});
         row("no group finds ungrouped", {Criterion::Csoport, "", "", true});
         // 8224 is the serial of a letter without one.
         row("no serial, future picker",

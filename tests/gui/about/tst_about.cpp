@@ -10,10 +10,11 @@ class AboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The captions, the version among them, are rows of tst_control_tables.cpp.
-    void links() {
+    // The version shown is the program's; the contacts open as web and mail addresses.
+    void versionAndLinks() {
         TestPlatform test;
         about::frmAbout box(test.platform);
+        QCOMPARE(textOf(&box, "lblVersion"), "Verzió: " VELMAROK_VERSION_STRING);
         emit control<ui::LinkLabel>(&box, "Label2")->clicked();
         emit control<ui::LinkLabel>(&box, "Label4")->clicked();
         QCOMPARE(test.shell.addresses, (QStringList{"https://www.example.org/velmarok",

@@ -51,13 +51,15 @@ private slots:
 
     // The middle group goes without a question; the button then waits for a new click, as
     // the selected record number is stale. Removing the last record or the only one is
-    // store::removeRecord's (tst_records.cpp).
+    // store::removeRecord's (tst_operation.cpp).
     void deleteKeepsTheOrder() {
         const QByteArray a = group("A", "1"), b = group("B", "2"), c = group("C", "3");
         GroupWindow g(a + b + c);
+        auto* deleteButton = g.find<QPushButton>("Command2");
+        QVERIFY(!deleteButton->isEnabled());  // until a group is chosen
         g.find<ui::ReportView>("ListView1")->selectRow(1);
         g.click("Command2");
-        QVERIFY(!g.find<QPushButton>("Command2")->isEnabled());
+        QVERIFY(!deleteButton->isEnabled());
         QCOMPARE(g.file(), a + c);
         QCOMPARE(column(g.window.get(), "ListView1", 0), (QStringList{"A", "C"}));
         QVERIFY(!TempRegister::exists(g.files.programFile(u"nevx.dat")));

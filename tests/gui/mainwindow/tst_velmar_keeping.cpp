@@ -96,10 +96,6 @@ private slots:
 
     void recordingWritesTheLetterAndItsLists() {
         MainWindow w;
-        store::SetupRekord setup;
-        setup.KezdoUgyfelszam = 1000;
-        w.files.writeSetup(setup);
-        w.files.write(w.files.programFile(u"UszNum.dat"), fromHex("EC030000"));  // 1004
         w.start();
         w.click("Option1_0");
         fill(w, "Őri Kft.", "1001");
@@ -120,12 +116,8 @@ private slots:
         QCOMPARE(w.files.readYear(2024, u"KiIrat.dat"),
                  "\"valasz 12.doc\"" + spaces(35) + "\"/home/iroda/Levelek/valasz 12.doc\"" +
                      spaces(265));
-        QCOMPARE(w.files.readProgram(u"Ugyfelek.dat"),
-                 fromHex("D5") + "ri Kft." + spaces(32) + fromHex("E9030000"));
-        QCOMPARE(w.files.readProgram(u"UszNum.dat"), fromHex("ED030000"));
-        QCOMPARE(w.files.readProgram(u"Ugyintezo.dat"), "Kiss Anna" + spaces(31));
-
-        // The lists show the letter; the entry area waits for the next one.
+        // The lists show the letter; the entry area waits for the next one. (The client and
+        // case handler lists grow as tst_register_rules.cpp shows.)
         QCOMPARE(cell(w.window.get(), "ListView4", 0, 4), "Őri Kft.");
         QCOMPARE(w.text("txtKitolKinek") + w.text("txtUgyfelszam") + w.text("txtSorszam") +
                      w.text("txUgyintezo"),

@@ -84,8 +84,8 @@ private slots:
              {"txtExcelUtvonal", "txtPDFUtvonal", "txtUgyfszam", "txtKimenoNum", "txtBejovoNum"})
             shown << s.text(box);
         QCOMPARE(shown, (QStringList{"/usr/bin/lowriter", "/usr/bin/evince", "5000", "7", "42"}));
-        // Ticked boxes and the stored order show as tst_control_tables.cpp lists them; the
-        // order staying selected writes nothing and tells the lists nothing.
+        // A flag is ticked only when it holds -1; the order staying selected writes nothing and
+        // tells the lists nothing.
         QVERIFY(!s.find<QCheckBox>("chkUtolsoSorraUgras")->isChecked());
         QVERIFY(s.main.calls.isEmpty());
         QCOMPARE(s.file(u"Setup.dat"), before);
@@ -291,6 +291,9 @@ private slots:
     void changeAcceptsATakenNumberAndKeepsLeadingBlanks() {
         SetupWindow s;
         openWith(s, kAlfa + kBeta + kOri);
+        // Change and removal wait for a chosen client.
+        QVERIFY(!s.find<QPushButton>("cmdModosit")->isEnabled());
+        QVERIFY(!s.find<QPushButton>("cmdDel")->isEnabled());
         s.find<ui::ReportView>("ListView2")->selectRow(1);
         QCOMPARE(s.text("txtKitolKinek"), "Béta");
         s.setText("txtKitolKinek", "  Béta Kft.");
@@ -306,7 +309,7 @@ private slots:
     }
 
     // The middle client goes, asked for by its upper-cased name; the rest are renumbered.
-    // Removing the last record or the only one is store::removeRecord's (tst_records.cpp).
+    // Removing the last record or the only one is store::removeRecord's (tst_operation.cpp).
     void removeRenumbersTheRest() {
         SetupWindow s;
         openWith(s, kAlfa + kOri + kBeta);

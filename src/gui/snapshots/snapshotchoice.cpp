@@ -30,7 +30,7 @@ SnapshotChoice::SnapshotChoice(const QList<backup::SnapshotInfo>& snapshots, con
 
     auto* place = named(new QLabel(u"A mentések helye: "_s + folder), u"lblHely"_s);
     place->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* caption = named(new QLabel(u"&Mentések:"_s), u"lblMentesek"_s);
+    auto* caption = named(new QLabel(u"Me&ntések:"_s), u"lblMentesek"_s);
     list_ = named(new QTreeWidget, u"lstMentesek"_s);
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);

@@ -159,8 +159,7 @@ private slots:
         TempRegister files;
         const QString path = databasePath(files.folder());
         files.write(path, {});
-        if (!sql.isEmpty())
-            runSql(path, sql);
+        runSql(path, sql);
         if (!overwrite.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(sql.isEmpty() ? 0 : 1024));
@@ -291,10 +290,9 @@ private slots:
         }
         LogReader reader(t.files.folder());
         QStringList listed;
-        for (qint64 offset = 0; offset < reader.count(filter); offset += 3) {
+        for (qint64 offset = 0; offset < reader.count(filter); offset += 3)
             for (const Entry& entry : reader.page(filter, offset, 3))
                 listed << entry.change.number;
-        }
         QCOMPARE(listed, numbers);
     }
 

@@ -3,7 +3,6 @@
 
 #include <sqlite3.h>
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QTest>
 
@@ -19,18 +18,6 @@ namespace {
 const QDateTime kMoment(QDate(2026, 12, 5), QTime(14, 30));
 // Left out of every snapshot, and left alone by a restore.
 const QStringList kSkipped = {"velmarok.lock", "2024/xxx.dat", "~5f2c", "Velmarok.sqlite-shm"};
-
-// Every file under `folder` by its relative path, with its bytes.
-QMap<QString, QByteArray> files(const QString& folder) {
-    QMap<QString, QByteArray> found;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        found[QDir(folder).relativeFilePath(file.fileName())] = file.readAll();
-    }
-    return found;
-}
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -74,15 +61,14 @@ private slots:
         QVERIFY(check.waitForFinished() && check.exitCode() == 0);
 
         QVERIFY(backup::restoreSnapshot(restored.paths(), made.path, {}).done());
-        QMap<QString, QByteArray> expected = files(reg.folder()), got = files(restored.folder());
+        TempRegister::Tree expected = reg.tree(), got = restored.tree();
         for (const QString& name : kSkipped)
             QVERIFY(expected.remove(name));
         // SQLite copies the database page by page: the same rows, not necessarily the same bytes.
         const QByteArray database = got.take("Velmarok.sqlite");
-        QVERIFY(database.startsWith("SQLite format 3") && database.contains("rögzítés") &&
+        QVERIFY(database.contains(" SQLite format 3") && database.contains("rögzítés") &&
                 database.contains("törlés") && expected.remove("Velmarok.sqlite"));
-        QCOMPARE(got.keys(), expected.keys());
-        QVERIFY(got == expected);
+        QCOMPARE(got, expected);
         QVERIFY(QFileInfo(restored.folder() + "/2025").isDir());
     }
 
@@ -140,12 +126,12 @@ private slots:
         layDown(reg, false);
         const QString snapshot =
             backup::makeSnapshot(reg.folder(), target.folder(), kMoment, {}).path;
-        const QMap<QString, QByteArray> before = files(reg.folder());
+        const TempRegister::Tree before = reg.tree();
         // Since then: a letter file rewritten, a year begun, a document deleted.
         reg.write(reg.yearFile(2024, u"Velmar.dat"), "changed");
         reg.write(reg.yearFile(2026, u"Velmar.dat"), "new year");
         QFile::remove(reg.folder() + "/iratok/levél 1.pdf");
-        const QMap<QString, QByteArray> changed = files(reg.folder());
+        const TempRegister::Tree changed = reg.tree();
         QFile file(snapshot + '/' + damage);
         if (!damage.isEmpty())
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(300) && file.write("?") == 1);
@@ -157,7 +143,7 @@ private slots:
         QCOMPARE(restored.outcome, done     ? Outcome::Done
                                    : cancel ? Outcome::Cancelled
                                             : Outcome::Failed);
-        QCOMPARE(files(reg.folder()), done ? before : changed);
+        QCOMPARE(reg.tree(), done ? before : changed);
         QCOMPARE(QFileInfo::exists(reg.folder() + "/2026"), !done);
         QCOMPARE(restored.errorText.endsWith("2024/Velmar.dat: a mentés sérült"),
                  !damage.isEmpty());

@@ -1,7 +1,6 @@
 // The register log: its entries as operations commit and are undone, the sidecar database's
 // handling of damaged and foreign files, bringing a deleted letter back, and the export.
 
-#include <QDirIterator>
 #include <QSqlQuery>
 #include <QTest>
 #include <QUuid>
@@ -23,7 +22,6 @@ using namespace eventlog;
 namespace {
 
 const QDateTime kNow(QDate(2024, 6, 14), QTime(10, 30));
-const QString kSetAsideName = QStringLiteral("Velmarok-serult-2024-06-14-103000.sqlite");
 
 store::OperationRecord operation(QStringView kind, const Change& change) {
     return {QUuid::createUuid().toString(), kind.toString(), note(change)};
@@ -39,17 +37,20 @@ QByteArray documentBytes(const QString& name) {
     return store::IratRekord{u'"' + name + u'"', u"\"/iratok/" + name + u'"'}.toBytes();
 }
 
-// Every file under the folder with its bytes, the sidecar database left out.
-QMap<QString, QByteArray> legacyFiles(const TempRegister& files) {
-    QMap<QString, QByteArray> found;
-    QDirIterator it(files.folder(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.endsWith(kDatabaseName))
-            found[path.mid(files.folder().size())] = files.read(path);
+// A register whose log hears its operations, at the test's moment.
+struct Logged {
+    TempRegister files;
+    Log log{files.folder()};
+    store::Paths paths = files.paths();
+    Logged() {
+        log.setClock([] { return kNow; });
+        paths.setObserver(&log);
     }
-    return found;
-}
+    Entry newest() const {
+        LogReader reader(files.folder());
+        return *reader.entry(reader.page({}, 0, 1).at(0).id);
+    }
+};
 
 // Runs a SQL script on a database file of the test's own making.
 void runSql(const QString& path, const QStringList& statements) {
@@ -75,40 +76,30 @@ private slots:
     // Opening makes no database; the first entry does. Hearing an operation again (start-up
     // recovery) keeps one entry, and an undone operation loses it.
     void oneEntryPerOperation() {
-        TempRegister files;
-        Log log(files.folder());
-        log.setClock([] { return kNow; });
-        log.open();
-        log.undone(QStringLiteral("none"));
-        QVERIFY(!TempRegister::exists(log.databasePath()));
-
-        const auto op =
-            operation(kinds::Deletion, letterChange(2024, 2, letterBytes(15, "Kovács Kft."), {}));
-        QVERIFY(log.committing(op));
-        QVERIFY(log.committing(op));
-        LogReader reader(files.folder());
+        Logged t;
+        t.log.open();
+        t.log.undone(QStringLiteral("none"));
+        QVERIFY(!TempRegister::exists(t.log.databasePath()));
+        const QByteArray before = letterBytes(15, "Kovács Kft.");
+        const auto op = operation(kinds::Deletion, letterChange(2024, 2, before, {}));
+        QVERIFY(t.log.committing(op) && t.log.committing(op));
+        LogReader reader(t.files.folder());
         QCOMPARE(reader.count({}), 1);
-        const Entry entry = *reader.entry(reader.page({}, 0, 1).at(0).id);
-        QCOMPARE(entry.operation, op.id);
-        QCOMPARE(entry.time, kNow);
-        QCOMPARE(entry.user, currentUser());
-        QCOMPARE(entry.change.number, "B/15/2024");
-        QCOMPARE(entry.change.before, letterBytes(15, "Kovács Kft."));
-        QCOMPARE(entry.summary, "Kovács Kft.");
-        log.undone(op.id);
-        log.undone(op.id);
+        const Entry e = t.newest();
+        QCOMPARE(std::tie(e.operation, e.time, e.user, e.change.number, e.change.before, e.summary),
+                 std::tuple(op.id, kNow, currentUser(), u"B/15/2024"_s, before, u"Kovács Kft."_s));
+        t.log.undone(op.id);
+        t.log.undone(op.id);
         QCOMPARE(reader.count({}), 0);
     }
 
     // The changes of the program folder's lists and of a year's backup are logged with their
     // kind, the name or year they concern, and the record they change.
     void listChangesAreLogged() {
-        TempRegister files;
-        files.write(files.yearFile(2024, u"Velmar.dat"), letterBytes(1, "Ádám"));
-        Log log(files.folder());
-        log.open();
-        store::Paths paths = files.paths();
-        paths.setObserver(&log);
+        Logged t;
+        const store::Paths& paths = t.paths;
+        t.files.write(t.files.yearFile(2024, u"Velmar.dat"), letterBytes(1, "Ádám"));
+        t.log.open();
         QCOMPARE(settings::addClient(paths, u"Kovács Kft."_s, 1001), settings::AddResult::Added);
         QVERIFY(settings::changeClient(paths, 1, u"Kovács Bt."_s, 1002));
         QVERIFY(settings::removeClient(paths, 1).ok());
@@ -117,7 +108,7 @@ private slots:
         QVERIFY(backup::backupYear(paths, 2024).ok());
         QVERIFY(backup::restoreYear(paths, 2024).ok());
 
-        LogReader reader(files.folder());
+        LogReader reader(t.files.folder());
         QStringList seen;
         for (const Entry& entry : reader.page({}, 0, 10)) {
             const Entry whole = *reader.entry(entry.id);
@@ -168,8 +159,7 @@ private slots:
         TempRegister files;
         const QString path = databasePath(files.folder());
         files.write(path, {});
-        if (!sql.isEmpty())
-            runSql(path, sql);
+        runSql(path, sql);
         if (!overwrite.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(sql.isEmpty() ? 0 : 1024));
@@ -182,9 +172,10 @@ private slots:
         QStringList reported;
         log.setReporter([&](const QString& name) { reported << name; });
         log.open();
-        QCOMPARE(reported, setAside ? QStringList{kSetAsideName} : QStringList{});
+        const QString asideName = u"Velmarok-serult-2024-06-14-103000.sqlite"_s;
+        QCOMPARE(reported, setAside ? QStringList{asideName} : QStringList{});
         if (setAside)
-            QCOMPARE(files.read(files.programFile(kSetAsideName)), before);
+            QCOMPARE(files.read(files.programFile(asideName)), before);
         QVERIFY(log.committing(operation(kinds::Counter, {})));
         QCOMPARE(LogReader(files.folder()).count({}), 1);
         QCOMPARE(reported.size(), setAside ? 1 : 0);
@@ -210,7 +201,9 @@ private slots:
             deleted.change = letterChange(2024, 5, letterBytes(7, "Éva"), {});
             QVERIFY(restoreDeletedLetter(paths, deleted).result.ok);
         }
-        QCOMPARE(legacyFiles(with), legacyFiles(without));
+        TempRegister::Tree tree = with.tree();
+        QVERIFY(tree.remove(kDatabaseName.toString()));
+        QCOMPARE(tree, without.tree());
         QCOMPARE(with.readYear(2024, u"KiIrat.dat"), QByteArray(700, ' '));
         QCOMPARE(LogReader(with.folder()).count({}), 2);
     }
@@ -218,10 +211,9 @@ private slots:
     // The letter comes back at the end of its year, its document record at the same number
     // (blank records fill a shorter KiIrat.dat); the restore is logged with its source.
     void deletedLetterComesBack() {
-        TempRegister files;
-        Log log(files.folder());
-        store::Paths paths = files.paths();
-        paths.setObserver(&log);
+        Logged t;
+        const TempRegister& files = t.files;
+        const store::Paths& paths = t.paths;
         const QByteArray a = letterBytes(1, "A"), b = letterBytes(2, "B"), c = letterBytes(3, "C");
         files.write(files.yearFile(2024, u"Velmar.dat"), a + b + c);
         files.write(files.yearFile(2024, u"KiIrat.dat"),
@@ -234,8 +226,7 @@ private slots:
         deletion.replace(files.yearFile(2024, u"KiIrat.dat"), documentBytes("a.pdf"));
         QVERIFY(deletion.commit().ok);
 
-        LogReader reader(files.folder());
-        const Entry entry = *reader.entry(reader.page({}, 0, 1).at(0).id);
+        const Entry entry = t.newest();
         QVERIFY(restorable(entry));
         QCOMPARE(letterWithNumber(paths, 2024, entry.change.number), 0);
         QCOMPARE(restoreDeletedLetter(paths, entry).record, 3);
@@ -247,10 +238,9 @@ private slots:
         QVERIFY(serialAboveCounter(paths, 2024, b));
         QVERIFY(!serialAboveCounter(paths, 2024, a));
 
-        const Entry restore = *reader.entry(reader.page({}, 0, 1).at(0).id);
-        QCOMPARE(restore.kind, kinds::LetterRestore);
-        QCOMPARE(restore.change.source, entry.operation);
-        QCOMPARE(restore.change.record, 3);
+        const Entry restore = t.newest();
+        QCOMPARE(std::tie(restore.kind, restore.change.source, restore.change.record),
+                 std::tuple(kinds::LetterRestore.toString(), entry.operation, 3));
         QVERIFY(!restorable(restore));
     }
 
@@ -288,8 +278,7 @@ private slots:
     void filters() {
         QFETCH(Filter, filter);
         QFETCH(QStringList, numbers);
-        TempRegister files;
-        Log log(files.folder());
+        Logged t;
         for (const auto& [kind, year, serial, name] :
              {std::tuple{kinds::Recording, 2024, 1, "Ádám"},
               {kinds::Deletion, 2024, 2, "Őrs Kft."},
@@ -297,14 +286,13 @@ private slots:
               {kinds::Deletion, 2024, 4, "Ábel"}}) {
             Change change = letterChange(year, 1, letterBytes(qint16(serial), name), {});
             change.number = QStringLiteral("B/%1/%2").arg(serial).arg(year);
-            QVERIFY(log.committing(operation(kind, change)));
+            QVERIFY(t.log.committing(operation(kind, change)));
         }
-        LogReader reader(files.folder());
+        LogReader reader(t.files.folder());
         QStringList listed;
-        for (qint64 offset = 0; offset < reader.count(filter); offset += 3) {
+        for (qint64 offset = 0; offset < reader.count(filter); offset += 3)
             for (const Entry& entry : reader.page(filter, offset, 3))
                 listed << entry.change.number;
-        }
         QCOMPARE(listed, numbers);
     }
 
@@ -318,20 +306,19 @@ private slots:
 
     // The export: a byte order mark, the header, one line per entry; all or nothing.
     void exportWritesTheWholeFile() {
-        TempRegister files;
-        Log log(files.folder());
-        log.setClock([] { return kNow; });
-        QVERIFY(log.committing(operation(
+        Logged t;
+        QVERIFY(t.log.committing(operation(
             kinds::Deletion, letterChange(2024, 2, letterBytes(15, "Kovács; Kft."), {}))));
-        const QString path = files.programFile(u"napló.csv");
-        QVERIFY(exportCsv(LogReader(files.folder()), {}, path).ok);
-        const QList<QByteArray> lines = files.read(path).split('\n');
+        const QString path = t.files.programFile(u"napló.csv");
+        const LogReader reader(t.files.folder());
+        QVERIFY(exportCsv(reader, {}, path).ok);
+        const QList<QByteArray> lines = t.files.read(path).split('\n');
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], "\xEF\xBB\xBF" + csvHeader().toUtf8().chopped(1));
         const QByteArray expected = "2024.06.14. 10:30:00;" + currentUser().toUtf8() +
                                     ";Törlés;2024;B/15/2024;\"Kovács; Kft.\";";
         QVERIFY(lines[1].startsWith(expected));
-        QVERIFY(!exportCsv(LogReader(files.folder()), {}, files.yearFile(1999, u"x.csv")).ok);
+        QVERIFY(!exportCsv(reader, {}, t.files.yearFile(1999, u"x.csv")).ok);
     }
 };
 

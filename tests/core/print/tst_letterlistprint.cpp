@@ -6,6 +6,8 @@
 #include "support/recordingsurface.h"
 #include "support/tempregister.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every call on the surface as "page: what" (see RecordingSurface).
@@ -58,19 +60,15 @@ private slots:
         QFETCH(QString, total);
         const QStringList calls =
             printed(std::vector(size_t(rows), testing::letter(QDate(2024, 1, 2), true, 1)));
-
         // Each page: its head with the rules down to the page's bottom, then its rows at
         // y = 39, 43, ... with each row's line 4 mm lower.
         QStringList heads, dates, lines;
         auto head = [&](int page) {
-            heads << QStringLiteral("%1: text 250,5 %1. Oldal    2024.06.14.").arg(page);
-            lines << QStringLiteral("%1: line 2,25-280,25").arg(page);
+            heads << u"%1: text 250,5 %1. Oldal    2024.06.14."_s.arg(page);
+            lines << u"%1: line 2,25-280,25"_s.arg(page);
             for (int x : {2, 20, 45, 70, 120, 130, 250})
-                lines << QStringLiteral("%1: line %2,25-%2,%3")
-                             .arg(page)
-                             .arg(x)
-                             .arg(bottoms[page - 1]);
-            lines << QStringLiteral("%1: line 2,38-280,38").arg(page);
+                lines << u"%1: line %2,25-%2,%3"_s.arg(page).arg(x).arg(bottoms[page - 1]);
+            lines << u"%1: line 2,38-280,38"_s.arg(page);
         };
         head(1);
         for (int i = 0; i < rows; ++i) {

@@ -45,8 +45,7 @@ private slots:
     void counterMovesByOneOnly() {
         const store::NumRekord counters{10, 44};                // KiNum 10, BeNum 44
         const auto typed15 = countSerial(counters, false, 15);  // 11 proposed, 15 typed
-        QCOMPARE(typed15->counters.KiNum, 11);
-        QCOMPARE(typed15->num, 11);
+        QVERIFY(typed15->counters.KiNum == 11 && typed15->num == 11);
         const auto given = countSerial(counters, false, 10);  // already given: Num 0
         QVERIFY(!given->moved && given->num == 0 && given->counters.KiNum == 10);
         QCOMPARE(countSerial(counters, true, 45)->num, 45);  // the incoming counter is 44
@@ -64,14 +63,8 @@ private slots:
         store::SetupRekord settings;
         settings.KezdoUgyfelszam = 1000;
         auto record = [&](const char* correspondent, const char* client, const char* handler) {
-            LetterEntry entry;
-            entry.datum = store::oleFromDate(QDate(2024, 6, 14));
-            entry.incoming = true;
-            entry.sorszam = QStringLiteral("1");
-            entry.evszam = QStringLiteral("/2024");
-            entry.kitolKinek = correspondent;
-            entry.ugyfelszam = client;
-            entry.ugyintezo = handler;
+            const LetterEntry entry(store::oleFromDate(QDate(2024, 6, 14)), true, QString(), "1",
+                                    "/2024", correspondent, client, QString(), handler, QString());
             return recordLetter(files.paths(), 2024, entry, checkNumbers(entry).numbers,
                                 {{}, QStringLiteral("\"a.pdf\""), QStringLiteral("\"/a.pdf\"")},
                                 settings);
@@ -152,8 +145,8 @@ private slots:
             QVERIFY(!taken("Szabó Bt.", nobodys));
     }
 
+    // 2 stores an incoming letter, 1 and the numbers up to 2 an outgoing one.
     void modificationAnswers() {
-        // 2 stores an incoming letter, 1 and the numbers up to 2 an outgoing one.
         QCOMPARE(answeredDirection(QStringLiteral(" 2 ")), std::optional(true));
         QCOMPARE(answeredDirection(QStringLiteral("1,5")), std::optional(false));
         for (const char* none : {"0", "2x", "3", ""})
@@ -194,9 +187,8 @@ private slots:
             const std::vector<int> rows = matchingClients(clients, typed);
             return QList<int>(rows.begin(), rows.end());
         };
-        QCOMPARE(found(" SZABÓ "), QList<int>{1});
-        QCOMPARE(found("grossm"), QList<int>{3});  // ß upper-cases to SS
-        QCOMPARE(found(""), (QList<int>{0, 1, 2, 3}));
+        // ß upper-cases to SS.
+        QCOMPARE(found(" SZABÓ ") + found("grossm") + found(""), (QList<int>{1, 3, 0, 1, 2, 3}));
     }
 
     // Which program opens a document: the one the settings name for its type, when that is an
@@ -227,9 +219,8 @@ private slots:
         QCOMPARE(subjectCounterText(0), QString());
         QCOMPARE(subjectCounterText(99), "még: 1 karakter!");
         // Pasted, the text loses its end; one character typed anywhere costs no digit.
-        QCOMPARE(numberOnly(QStringLiteral("12ab3"), QStringLiteral("12")), "12");
-        QCOMPARE(numberOnly(QStringLiteral("1x2"), QStringLiteral("12")), "12");
-        QCOMPARE(numberOnly(QStringLiteral("x12"), QStringLiteral("12")), "12");
+        for (const char* typed : {"12ab3", "1x2", "x12"})
+            QCOMPARE(numberOnly(QString(typed), QStringLiteral("12")), "12");
         QCOMPARE(numberOnly(QStringLiteral("1,5"), QString()), "1,5");
     }
 };

@@ -108,6 +108,7 @@ private slots:
             QVERIFY(enabled(w, name) && !checked(w, name));
         QVERIFY(!enabled(w, "cmdModosit") && !enabled(w, "cmdTorles"));
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 0);
+        QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
     }
 
     // A dark window colour, stored or chosen in the settings window, is what the frames,

@@ -77,10 +77,9 @@ private slots:
         const QString path = w.files.folder() + "/2024/ki/lista.csv";
         QCOMPARE(w.files.read(path), kHeaderLine + bodo + zala + adam);
         QCOMPARE(w.files.readYear(2024, u"nevsor.csv"), kHeaderLine + adam + bodo + zala);
-        const ui::Message told{" Excel fájl megnyitása ",
-                               "Excel fájl útvonala:\r\n" + path + "\r\n", ui::Buttons::Ok,
-                               ui::Answer::Ok, ui::Icon::Exclamation};
-        QCOMPARE(w.test.dialogs.messages.value(0), told);
+        QCOMPARE(w.test.dialogs.messages.value(0),
+                 (ui::Message{" Excel fájl megnyitása ", "Excel fájl útvonala:\r\n" + path + "\r\n",
+                              ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Exclamation}));
         w.setText("txtKitolKinek", "Nincs ilyen");
         w.click("Command1_2");
         exportAs(w, "ures");

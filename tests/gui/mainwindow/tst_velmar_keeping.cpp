@@ -158,7 +158,6 @@ private slots:
                      past,
                      hiba("Nincs kijelölve, hogy a levél bejövő vagy kimenő!"),
                      kRecordQuestion}));
-        QVERIFY(w.test.dialogs.fileRequests.isEmpty());
     }
 
     // Characters without a Windows-1250 byte are named before anything is stored; look-alikes
@@ -298,7 +297,6 @@ private slots:
         w.click("cmdModosit");
         QCOMPARE(w.test.dialogs.inputs.value(0).defaultText, "2");
         QCOMPARE(w.files.tree(), unchanged);
-        QVERIFY(w.test.dialogs.messages.isEmpty());
 
         w.test.dialogs.answerInput(QStringLiteral("1"));
         w.test.dialogs.answerMessage(ui::Answer::Yes);

@@ -57,16 +57,26 @@ class VelmarKeepingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Outgoing counter 14, incoming counter full, group A. Choosing a direction proposes its
-    // number, or reports the full counter; nothing is written.
+    // Outgoing counter 14, incoming counter full. With groups, the directions open when group A
+    // is chosen. Choosing a direction proposes its number, or reports the full counter; nothing
+    // is written. A group added in the group window shows on return.
     void directionChoice() {
         MainWindow w;
         w.files.writeRecords<store::CsoportRekord>(w.files.programFile(u"Csoportok.dat"),
-                                                   {{"Pénzügy", "P"}, {"Adó", "A"}});
+                                                   {{"  Pénzügy", "P"}, {"Adó", " A"}});
         w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0E00 FF7F"));
         w.start();
-        w.find<QComboBox>("cmbCsoportok")->setCurrentIndex(1);
-        emit w.find<QComboBox>("cmbCsoportok")->activated(1);
+        auto* combo = w.find<QComboBox>("cmbCsoportok");
+        QCOMPARE(combo->itemText(0), "Pénzügy");
+        QCOMPARE(combo->count(), 2);
+        auto* incoming = w.find<QRadioButton>("Option1_0");
+        QVERIFY(!incoming->isEnabled() && !w.find<QRadioButton>("Option1_1")->isEnabled());
+        w.setText("txtSorszam", "/2024");
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        QCOMPARE(w.text("lbJel"), "A");
+        QVERIFY(incoming->isEnabled() && !incoming->isChecked());
+        QCOMPARE(w.text("txtSorszam"), "");
         w.find<QDateTimeEdit>("DTPicker1")->setDate(QDate(2024, 3, 1));
         fill(w, "Régi", "5");
         w.test.dialogs.answerMessage(ui::Answer::Ok);
@@ -85,6 +95,13 @@ private slots:
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QCOMPARE(w.window->focusWidget(), w.find<QLineEdit>("txUgyintezo"));
         QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0E00 FF7F"));
+
+        w.test.dialogs.onModal([](QDialog& d) {
+            setTextOf(&d, "txCsopNev", "Új");
+            control<QPushButton>(&d, "Command1")->click();
+        });
+        w.trigger("mnuCsopFelvetel");
+        QCOMPARE(combo->itemText(2), "Új");
     }
 
     void recordingWritesTheLetterAndItsLists() {

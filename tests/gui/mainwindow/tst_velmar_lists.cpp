@@ -153,32 +153,6 @@ private slots:
         }
     }
 
-    void groupsCloseTheDirectionsUntilOneIsChosen() {
-        MainWindow w;
-        w.files.writeRecords<store::CsoportRekord>(w.files.programFile(u"Csoportok.dat"),
-                                                   {{"  Pénzügy", "P"}, {"Adó", " A"}});
-        w.start();
-        auto* combo = w.find<QComboBox>("cmbCsoportok");
-        QCOMPARE(combo->itemText(0), "Pénzügy");
-        QCOMPARE(combo->count(), 2);
-        QVERIFY(!enabled(w, "Option1_0") && !enabled(w, "Option1_1"));
-
-        w.setText("txtSorszam", "/2024");
-        combo->setCurrentIndex(1);
-        emit combo->activated(1);
-        QCOMPARE(w.text("lbJel"), "A");
-        QVERIFY(enabled(w, "Option1_0") && !checked(w, "Option1_0"));
-        QCOMPARE(w.text("txtSorszam"), "");
-
-        // A group added in the group window shows on return.
-        w.test.dialogs.onModal([](QDialog& d) {
-            setTextOf(&d, "txCsopNev", "Új");
-            control<QPushButton>(&d, "Command1")->click();
-        });
-        w.trigger("mnuCsopFelvetel");
-        QCOMPARE(combo->itemText(2), "Új");
-    }
-
     // Ascending and descending (Rendezes 0 and 1): the incoming and outgoing serials of the
     // all-letters list and its selected row; the other two lists are ascending either way.
     void listOrderAfterReload() {

@@ -3,6 +3,7 @@
 
 #include "store/filesystem.h"
 #include "support/mainwindow.h"
+#include "ui/widgets.h"
 
 using namespace testing;
 
@@ -59,7 +60,8 @@ class VelmarKeepingTest : public QObject {
 private slots:
     // Outgoing counter 14, incoming counter full. With groups, the directions open when group A
     // is chosen. Choosing a direction proposes its number, or reports the full counter; nothing
-    // is written. A group added in the group window shows on return.
+    // is written until the counters are stored. A group added in the group window shows on
+    // return.
     void directionChoice() {
         MainWindow w;
         w.files.writeRecords<store::CsoportRekord>(w.files.programFile(u"Csoportok.dat"),
@@ -95,6 +97,12 @@ private slots:
         QCOMPARE(w.find<QDateTimeEdit>("DTPicker1")->date(), kToday);
         QCOMPARE(w.window->focusWidget(), w.find<QLineEdit>("txUgyintezo"));
         QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0E00 FF7F"));
+        // The hidden counter boxes are stored by a double click on "Levél tárgya:", halves
+        // rounded to even; an empty box keeps its counter.
+        w.setText("Text1", "2.5");
+        w.setText("Text2", "");
+        emit w.find<ui::ClickLabel>("Label1_3")->doubleClicked();
+        QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0200 FF7F"));
 
         w.test.dialogs.onModal([](QDialog& d) {
             setTextOf(&d, "txCsopNev", "Új");

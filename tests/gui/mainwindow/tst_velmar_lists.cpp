@@ -345,18 +345,6 @@ private slots:
         QCOMPARE(w.files.readYear(2024, u"Velmar.dat").size(), store::LevelRekord::Size);
     }
 
-    // The hidden counter boxes are stored by a double click on "Levél tárgya:", rounded
-    // halves to even; an empty box keeps its counter.
-    void captionDoubleClickStoresTheCounters() {
-        MainWindow w;
-        w.files.write(w.files.yearFile(2024, u"Num.dat"), fromHex("0E00 2500"));  // 14 and 37
-        w.start();
-        w.setText("Text1", "2.5");
-        w.setText("Text2", "");
-        emit w.find<ui::ClickLabel>("Label1_3")->doubleClicked();
-        QCOMPARE(w.files.readYear(2024, u"Num.dat"), fromHex("0200 2500"));
-    }
-
     void eachButtonReadsItsField_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("button");

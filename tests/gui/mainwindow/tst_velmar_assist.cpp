@@ -86,9 +86,6 @@ private slots:
         QCOMPARE(w.text("lbHossz"), "STOP");
 
         auto* serial = w.find<QLineEdit>("txtSorszam2");
-        serial->setText("12");
-        QTest::keyClick(serial, Qt::Key_X);
-        QCOMPARE(serial->text(), "12");
         serial->setText("123");
         serial->selectAll();
         serial->insert("31x9y");  // as a paste does
@@ -132,7 +129,6 @@ private slots:
         QCOMPARE(other.test.dialogs.messages.value(0).title, "Keresés...");
         other.setText("txtDatum", "20x5");
         QTest::keyClick(other.find<QLineEdit>("txtDatum"), Qt::Key_Return);
-        QCOMPARE(other.test.dialogs.messages.size(), 1);
         QCOMPARE(other.window->state().workingYear, 2035);
     }
 };

@@ -60,16 +60,6 @@ QStringList listed(QDialog& d, int column) {
     return cells;
 }
 
-QStringList fieldRows(QDialog& d) {
-    QStringList rows;
-    auto* fields = control<QTreeWidget>(&d, "lstValtozasok");
-    for (int i = 0; i < fields->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = fields->topLevelItem(i);
-        rows << item->text(0) + '|' + item->text(1) + '|' + item->text(2);
-    }
-    return rows;
-}
-
 void selectEntry(QDialog& d, int row) {
     auto* view = control<QTreeView>(&d, "lstBejegyzesek");
     view->setCurrentIndex(view->model()->index(row, 0));
@@ -88,9 +78,12 @@ private slots:
             QCOMPARE(listed(d, 2), (QStringList{"Törlés", "Módosítás"}));
             QCOMPARE(listed(d, 4), (QStringList{"B/2/2024", "B/1/2024"}));
             QCOMPARE(listed(d, 0).first(), "2024.06.14. 10:30:00");
-            QVERIFY(control<QPushButton>(&d, "cmdVisszaallitas")->isEnabled());
             selectEntry(d, 1);
-            QCOMPARE(fieldRows(d), QStringList{"Kinek/Kitől|Kovács Kft.|Kovács és Társa Kft."});
+            auto* fields = control<QTreeWidget>(&d, "lstValtozasok");
+            QCOMPARE(fields->topLevelItemCount(), 1);
+            const QTreeWidgetItem* field = fields->topLevelItem(0);
+            QCOMPARE((QStringList{field->text(0), field->text(1), field->text(2)}),
+                     (QStringList{"Kinek/Kitől", "Kovács Kft.", "Kovács és Társa Kft."}));
             QVERIFY(!control<QPushButton>(&d, "cmdVisszaallitas")->isEnabled());
 
             auto* kinds = control<QComboBox>(&d, "cmbMuvelet");
@@ -159,7 +152,6 @@ private slots:
         QTRY_VERIFY(w.test.dialogs.scriptUsed());
         const QString name = "Velmarok-serult-2024-06-14-103000.sqlite";
         QCOMPARE(w.test.dialogs.messages, QList{logwindow::setAsideMessage(name)});
-        QCOMPARE(w.files.readProgram(name), "no database");
         QCOMPARE(rowCount(w.window.get(), "ListView1"), 1);
     }
 };

@@ -1,9 +1,7 @@
-// The four windows, the log window and the choice of a snapshot to restore, as the keyboard
-// and assistive technology reach them: every input control is announced by its caption (or a
-// name of its own), every access key reaches its control, and no two usable controls share one
-// unless the decisions say so. Also what only the windows' set-up decides: the designed
-// heights, the lists' column widths and right-aligned numbers, and the boxes as long as the
-// record fields they fill.
+// Every window as the keyboard and assistive technology reach it: each input is announced by
+// its caption (or a name of its own), each access key reaches its control, and no two usable
+// controls share one unless decided so. Also the designed heights, the lists' column widths
+// and right-aligned numbers, and boxes as long as the record fields they fill.
 
 #include <QApplication>
 #include <QHeaderView>
@@ -171,10 +169,9 @@ private slots:
         QCOMPARE(main.window->height(), ui::twipsToPixels(11250));
         QCOMPARE(groupWindow->height(), ui::twipsToPixels(6825));
         // Nothing typed into a box is lost to the width of the record field it fills.
-        QCOMPARE(main.find<QLineEdit>("txtKitolKinek")->maxLength(),
-                 store::LevelRekord::KitolKinekWidth);
-        QCOMPARE(main.find<QLineEdit>("txUgyintezo")->maxLength(),
-                 store::LevelRekord::UgyintezoWidth);
+        QCOMPARE(QList({main.find<QLineEdit>("txtKitolKinek")->maxLength(),
+                        main.find<QLineEdit>("txUgyintezo")->maxLength()}),
+                 QList({store::LevelRekord::KitolKinekWidth, store::LevelRekord::UgyintezoWidth}));
         // Every list takes its columns' widths; a column of numbers is aligned right.
         for (const QWidget* root : {window("Velmar"), window("frmSetup"), window("frmCsoportok")}) {
             for (const ui::ReportView* view : root->findChildren<ui::ReportView*>()) {
@@ -207,11 +204,8 @@ private slots:
                                 << QStringList{"mnuMentMost", "mnuTeljesMentes"};
         QTest::newRow("frmSetup") << "frmSetup" << QStringList{"Alt+T: cmdTalloz cmdTalloz2"}
                                   << QStringList{};
-        QTest::newRow("frmCsoportok") << "frmCsoportok" << QStringList{} << QStringList{};
-        QTest::newRow("frmAbout") << "frmAbout" << QStringList{} << QStringList{};
-        QTest::newRow("frmNaplo") << "frmNaplo" << QStringList{} << QStringList{};
-        QTest::newRow("frmTeljesVisszaallitas")
-            << "frmTeljesVisszaallitas" << QStringList{} << QStringList{};
+        for (const char* name : {"frmCsoportok", "frmAbout", "frmNaplo", "frmTeljesVisszaallitas"})
+            QTest::newRow(name) << QString(name) << QStringList{} << QStringList{};
     }
 
     // Assistive technology announces every input by its caption's text, without the "&" and

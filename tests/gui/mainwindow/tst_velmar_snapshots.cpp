@@ -90,12 +90,11 @@ private slots:
         if (!when.isEmpty())
             w.test.dialogs.answerMessage(ui::Answer::No);
         w.trigger("mnuKilep");
-        QCOMPARE(w.test.dialogs.messages.size(), when.isEmpty() ? 1 : 2);
         const ui::Message offer{"Teljes mentés",
                                 "Biztos hogy kilépés előtt elkészüljön a teljes mentés?\r\n" + when,
                                 ui::Buttons::YesNo, ui::Answer::Yes, ui::Icon::Question};
-        if (!when.isEmpty())
-            QCOMPARE(w.test.dialogs.messages.last(), offer);
+        QCOMPARE(w.test.dialogs.messages.mid(1),
+                 when.isEmpty() ? QList<ui::Message>{} : QList{offer});
         QVERIFY(!w.window->isVisible());
     }
 

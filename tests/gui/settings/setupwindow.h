@@ -1,26 +1,22 @@
 #pragma once
 
-#include <QStringList>
 #include <memory>
 
 #include "settings/frmsetup.h"
 #include "support/mainwindow.h"
 
-// The settings window on a temporary register, with a main window that logs what it is told.
+// The settings window on a temporary register, with a main window that shows the picker's
+// year and takes colours and order silently (the real one takes them in tst_frmsetup.cpp).
 namespace testing {
 
 class FakeMainWindow final : public settings::MainWindowLink {
 public:
     int year = 2024;
-    QStringList calls;  // "window #rrggbb", "letters #rrggbb", "partners #rrggbb", "order 0|1"
-
     int pickerYear() const override { return year; }
-    void applyWindowColor(const QColor& c) override { calls << "window " + c.name(); }
-    void applyLetterListColor(const QColor& c) override { calls << "letters " + c.name(); }
-    void applyPartnerListColor(const QColor& c) override { calls << "partners " + c.name(); }
-    void setLetterListOrder(Qt::SortOrder order) override {
-        calls << QStringLiteral("order %1").arg(order == Qt::AscendingOrder ? 0 : 1);
-    }
+    void applyWindowColor(const QColor&) override {}
+    void applyLetterListColor(const QColor&) override {}
+    void applyPartnerListColor(const QColor&) override {}
+    void setLetterListOrder(Qt::SortOrder) override {}
 };
 
 struct SetupWindow : WindowAccess<settings::frmSetup> {
@@ -40,11 +36,5 @@ struct SetupWindow : WindowAccess<settings::frmSetup> {
     }
     QByteArray file(QStringView name) const { return files.read(files.programFile(name)); }
 };
-
-// A text field of `width` bytes holding `text` (bytes as on disk), padded with spaces.
-inline QByteArray field(QByteArray text, int width) {
-    text.append(QByteArray(width - text.size(), ' '));
-    return text;
-}
 
 }  // namespace testing

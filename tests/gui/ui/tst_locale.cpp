@@ -1,10 +1,5 @@
-// The platform layer's Hungarian conventions: the file dialog filters, and the lists' own
-// sort in Hungarian collation with selections that follow their rows. Numbers read from texts
-// are checked in tests/core/store/tst_numbers.cpp; dates, upper-casing, grouped thousands and
-// stored colours where they show: in the list cells, the name comparisons, the printed total
-// and the settings. Stable sorts in either
-// direction, and selecting the first and last row, are shown on the main window's lists in
-// tst_velmar_lists.cpp.
+// The platform layer's Hungarian conventions: Qt's dialogs, the file dialog filters, and the
+// lists' own sort in Hungarian collation with selections that follow their rows.
 
 #include <QAbstractButton>
 #include <QCollator>

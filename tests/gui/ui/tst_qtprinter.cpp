@@ -55,10 +55,9 @@ private slots:
                     inked |= QRect(x, y, 1, 1);
             }
         }
-        QVERIFY2(inked.top() >= 160 && inked.bottom() < 180,
-                 qPrintable(QString::number(inked.top())));
-        QVERIFY2(inked.left() >= 400 && inked.left() < 404,
-                 qPrintable(QString::number(inked.left())));
+        QVERIFY2(
+            inked.top() >= 160 && inked.bottom() < 180 && inked.left() >= 400 && inked.left() < 404,
+            qPrintable(QDebug::toString(inked)));
     }
 
     void fortyRowsToPdf() {

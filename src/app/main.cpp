@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
         if (!recovered.errorText.isEmpty()) {
             const QString text = app::recoveryFailedMessage(recovered.errorText);
             writeLine(stderr, text + u'\n');
-            dialogs.message(
-                nullptr, {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
+            dialogs.message(nullptr,
+                            {u"HIBA"_s, text, ui::Buttons::Ok, ui::Answer::Ok, ui::Icon::Critical});
             return 1;
         }
     }

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "mainwindow/settingslink.h"
 #include "mainwindow/velmar.h"
 #include "settings/frmsetup.h"
 #include "support/fakeplatform.h"
@@ -45,24 +46,6 @@ QString demoHome(const QString& base) {
     office.setPermissions(office.permissions() | QFileDevice::ExeOwner);
     return home;
 }
-
-// The main window as the settings window sees it.
-class Link final : public settings::MainWindowLink {
-public:
-    explicit Link(reg::Velmar& window) : window_(window) {}
-    int pickerYear() const override { return window_.pickerYear(); }
-    void applyWindowColor(const QColor& color) override { window_.applyWindowColor(color); }
-    void applyLetterListColor(const QColor& color) override {
-        window_.applyLetterListColor(color, false);
-    }
-    void applyPartnerListColor(const QColor& color) override {
-        window_.applyPartnerListColor(color, false);
-    }
-    void setLetterListOrder(Qt::SortOrder order) override { window_.setLetterListOrder(order); }
-
-private:
-    reg::Velmar& window_;
-};
 
 }  // namespace
 
@@ -96,7 +79,7 @@ int main(int argc, char** argv) {
 
     // The settings window over the main window, its program search pointed at the demo home.
     {
-        Link link(window);
+        reg::SettingsLink link(window);
         settings::SearchPlaces places;
         places.volumes = [home] { return QStringList{home}; };
         places.viewerRoot = home;

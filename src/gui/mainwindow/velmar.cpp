@@ -387,14 +387,8 @@ void Velmar::load() {
     // 3. Today's date, no time of day.
     datePicker_->setDateTime(ui::plainDateTime(platform_.clock.today()));
     state_.workingYear = pickerYear();
-    // 4. The settings.
-    state_.settings =
-        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    // 5. The stored colours.
-    applyStoredColors();
-    // 6. The all-letters list's direction; the other two keep theirs.
-    allModel_->setSortOrder(state_.settings.Rendezes == 1 ? Qt::DescendingOrder
-                                                          : Qt::AscendingOrder);
+    // 4.-6. The settings: the stored colours and the all-letters list's direction.
+    applyStoredSettings();
     // 7. The year's letters.
     beolvas();
     // 8.
@@ -416,10 +410,15 @@ void Velmar::activate() {
     groupCombo_->setCurrentIndex(-1);
 }
 
-void Velmar::applyStoredColors() {
+void Velmar::applyStoredSettings() {
+    state_.settings =
+        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
     applyWindowColor(ui::colorFromStored(state_.settings.AblakSzin));
     applyLetterListColor(ui::colorFromStored(state_.settings.ListaSzin), true);
     applyPartnerListColor(ui::colorFromStored(state_.settings.PartnerSzin), true);
+    // The all-letters list's direction; the other two keep theirs.
+    allModel_->setSortOrder(state_.settings.Rendezes == 1 ? Qt::DescendingOrder
+                                                          : Qt::AscendingOrder);
 }
 
 void Velmar::applyWindowColor(const QColor& color) {

@@ -88,7 +88,8 @@ private:
     void buildHiddenArea(QWidget* central);
     void connectHandlers();
     void load();
-    void applyStoredColors();
+    // Reads Setup.dat: its colours and the all-letters list's order take effect.
+    void applyStoredSettings();
     void resizeEvent(QResizeEvent* event) override;
 
     // Lists (velmar_lists.cpp).

@@ -173,11 +173,7 @@ void Velmar::onWholeRestore() {
 }
 
 void Velmar::reloadRegister() {
-    state_.settings =
-        store::readFirstRecord<store::SetupRekord>(paths_.programFile(store::files::Setup));
-    applyStoredColors();
-    allModel_->setSortOrder(state_.settings.Rendezes == 1 ? Qt::DescendingOrder
-                                                          : Qt::AscendingOrder);
+    applyStoredSettings();
     beolvas();
     activate();
     // As after the year's restore: an entry area ready for a new letter.
